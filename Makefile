@@ -1,0 +1,39 @@
+# Two commands matter: `make run` and `make test`. See README.md.
+BUILD ?= build
+SAN_BUILD ?= build-san
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+PROGRAM := $(CURDIR)/$(BUILD)/program
+
+.PHONY: build run test test-main test-san san format bench clean
+
+build:
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Builds, prepares the program folder build/program/ and starts the program there.
+run: build
+	$(BUILD)/bin/selvane-cli --home $(PROGRAM) check
+
+# The logic tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+san:
+	@[ -f $(SAN_BUILD)/build.ninja ] || cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSELVANE_LOGIC_ONLY=ON -DSELVANE_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+
+test-main: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-san: san
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+test: test-main test-san
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,0 +1,29 @@
+// File routines over one folder (a path ending with the separator). Only ordinary files are
+// seen: no folders and no hidden files (names starting with "."). Lists hold bare names in
+// byte order of the name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace selvane {
+
+// Does the name match a mask of "*" and "?" (letter case ignored)? "*.*" matches every name,
+// also one without an extension.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+// Clears list, adds the name of every file of folder that matches mask; returns their number.
+int ListFiles(const std::string& folder, const std::string& mask, std::vector<std::string>& list);
+int CountFiles(const std::string& folder);
+
+// Deletes every file of folder; a file that cannot be deleted is skipped. False, after an error
+// box, only when the folder cannot be read at all.
+bool DeleteAllFiles(const std::string& folder);
+
+// Copies every file of source matching mask into target, overwriting; with timeStamp the copy's
+// name gets "_" and the current time "yyyymmddhhnnss" appended. A failed copy is skipped. False,
+// after an error box, only when a folder cannot be read at all.
+bool CopyFiles(const std::string& source, const std::string& target, const std::string& mask,
+               bool timeStamp);
+
+}  // namespace selvane

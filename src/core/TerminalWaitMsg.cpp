@@ -1,0 +1,49 @@
+#include "core/TerminalWaitMsg.h"
+
+namespace selvane {
+
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\n' || text[i] == '\r') {
+      line += "\\n";
+    } else {
+      line += text[i];
+    }
+  }
+  return line;
+}
+
+void TTerminalWaitMsg::InfoBox(const std::string& message) {
+  out_ << "info: " << OneLine(message) << '\n' << std::flush;
+}
+
+void TTerminalWaitMsg::WarningBox(const std::string& message) {
+  out_ << "warning: " << OneLine(message) << '\n' << std::flush;
+}
+
+void TTerminalWaitMsg::ErrorBox(const std::string& message) {
+  out_ << "error: " << OneLine(message) << '\n' << std::flush;
+}
+
+bool TTerminalWaitMsg::Answer(const std::string& message) {
+  if (!answer_) {
+    out_ << "question: " << OneLine(message) << '\n' << std::flush;
+    throw TUnansweredQuestion("질문에 답하려면 --yes 또는 --no 를 주십시오.");
+  }
+  out_ << "question: " << OneLine(message) << " -> " << (*answer_ ? "yes" : "no") << '\n'
+       << std::flush;
+  return *answer_;
+}
+
+bool TTerminalWaitMsg::ConfirmBox(const std::string& message, bool) { return Answer(message); }
+
+int TTerminalWaitMsg::AskBox(const std::string& message, unsigned buttons) {
+  bool yes = Answer(message);
+  if (yes) return (buttons & mbYes) ? mrYes : mrOk;
+  if (buttons & mbNo) return mrNo;
+  return (buttons & mbCancel) ? mrCancel : mrAbort;
+}
+
+}  // namespace selvane

@@ -1,0 +1,58 @@
+#include "support/ScriptedWaitMsg.h"
+
+namespace selvane::test {
+
+TScriptedWaitMsg::TScriptedWaitMsg() { InstallWaitMsg(this); }
+TScriptedWaitMsg::~TScriptedWaitMsg() { InstallWaitMsg(nullptr); }
+
+std::vector<std::string> TScriptedWaitMsg::Texts() const {
+  std::vector<std::string> texts;
+  for (const auto& m : messages_) texts.push_back(m.Text);
+  return texts;
+}
+
+void TScriptedWaitMsg::Clear() {
+  messages_.clear();
+  waitCalls_.clear();
+}
+
+void TScriptedWaitMsg::ShowWait(const std::string& message) {
+  waitCalls_.push_back("ShowWait:" + message);
+}
+void TScriptedWaitMsg::ShowWaitProgress(const std::string& message, int minimum, int maximum,
+                                        bool countMode) {
+  waitCalls_.push_back("ShowWaitProgress:" + message + ":" + std::to_string(minimum) + ":" +
+                       std::to_string(maximum) + (countMode ? ":count" : ":percent"));
+}
+void TScriptedWaitMsg::StepWaitProgress() { waitCalls_.push_back("Step"); }
+void TScriptedWaitMsg::HideWait() { waitCalls_.push_back("Hide"); }
+void TScriptedWaitMsg::RestoreWait() { waitCalls_.push_back("Restore"); }
+void TScriptedWaitMsg::CloseWait() { waitCalls_.push_back("Close"); }
+
+void TScriptedWaitMsg::InfoBox(const std::string& message) {
+  messages_.push_back({"info", message, kProgramTitle});
+}
+void TScriptedWaitMsg::WarningBox(const std::string& message) {
+  messages_.push_back({"warning", message, kProgramTitle});
+}
+void TScriptedWaitMsg::ErrorBox(const std::string& message) {
+  messages_.push_back({"error", message, kProgramTitle});
+}
+
+bool TScriptedWaitMsg::ConfirmBox(const std::string& message, bool) {
+  messages_.push_back({"confirm", message, kProgramTitle});
+  if (confirmAnswers_.empty()) return false;
+  bool answer = confirmAnswers_.front();
+  confirmAnswers_.pop_front();
+  return answer;
+}
+
+int TScriptedWaitMsg::AskBox(const std::string& message, unsigned buttons) {
+  messages_.push_back({"ask", message, kProgramTitle});
+  if (askAnswers_.empty()) return (buttons & mbNo) ? mrNo : mrCancel;
+  int answer = askAnswers_.front();
+  askAnswers_.pop_front();
+  return answer;
+}
+
+}  // namespace selvane::test

@@ -1,0 +1,55 @@
+// The message interface of tests: records every message box and waiting-window call, and
+// answers questions from a queue (No when the queue is empty). Installs itself while it lives.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/WaitMsg.h"
+
+namespace selvane::test {
+
+struct TRecordedMessage {
+  std::string Kind;  // "info", "warning", "error", "confirm", "ask"
+  std::string Text;
+  std::string Caption;
+};
+
+class TScriptedWaitMsg : public IWaitMsg {
+ public:
+  TScriptedWaitMsg();
+  ~TScriptedWaitMsg() override;
+
+  // Answers for the next ConfirmBox (true = Yes) and AskBox (an TModalResult) calls, in order.
+  void QueueAnswer(bool yes) { confirmAnswers_.push_back(yes); }
+  void QueueAsk(int result) { askAnswers_.push_back(result); }
+
+  const std::vector<TRecordedMessage>& Messages() const { return messages_; }
+  // The texts of the recorded messages, in order.
+  std::vector<std::string> Texts() const;
+  // The waiting-window calls, e.g. "ShowWait:text", "Step", "Close".
+  const std::vector<std::string>& WaitCalls() const { return waitCalls_; }
+  void Clear();
+
+  void ShowWait(const std::string& message) override;
+  void ShowWaitProgress(const std::string& message, int minimum, int maximum,
+                        bool countMode) override;
+  void StepWaitProgress() override;
+  void HideWait() override;
+  void RestoreWait() override;
+  void CloseWait() override;
+  void InfoBox(const std::string& message) override;
+  void WarningBox(const std::string& message) override;
+  void ErrorBox(const std::string& message) override;
+  bool ConfirmBox(const std::string& message, bool defaultIsYes) override;
+  int AskBox(const std::string& message, unsigned buttons) override;
+
+ private:
+  std::vector<TRecordedMessage> messages_;
+  std::vector<std::string> waitCalls_;
+  std::deque<bool> confirmAnswers_;
+  std::deque<int> askAnswers_;
+};
+
+}  // namespace selvane::test
