@@ -18,7 +18,9 @@ TCommandRegistrar::TCommandRegistrar(std::string name, std::string usage, std::s
             [](const TCommand& a, const TCommand& b) { return a.Name < b.Name; });
 }
 
-const std::vector<TCommand>& Commands() { return Registry(); }
+const std::vector<TCommand>& Commands() {
+  return Registry();
+}
 
 int UsageError(TCommandContext& context, const std::string& usage) {
   context.Out << "error: usage: selvane-cli " << usage << '\n';

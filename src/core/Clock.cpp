@@ -15,8 +15,8 @@ std::optional<TDateTime> EnvironmentMoment() {
     if (text == nullptr || *text == '\0') return std::optional<TDateTime>();
     auto parsed = TDateTime::FromIso(text);
     if (!parsed) {
-      std::fprintf(stderr, "NORVA_NOW \"%s\" is not YYYY-MM-DDTHH:MM:SS; the system clock is used\n",
-                   text);
+      std::fprintf(stderr,
+                   "NORVA_NOW \"%s\" is not YYYY-MM-DDTHH:MM:SS; the system clock is used\n", text);
     }
     return parsed;
   }();
@@ -25,7 +25,9 @@ std::optional<TDateTime> EnvironmentMoment() {
 
 }  // namespace
 
-void SetClock(std::optional<TDateTime> moment) { g_testMoment = moment; }
+void SetClock(std::optional<TDateTime> moment) {
+  g_testMoment = moment;
+}
 
 TDateTime Now() {
   if (g_testMoment) return *g_testMoment;
@@ -41,6 +43,8 @@ TDateTime Now() {
   return result;
 }
 
-TDate Today() { return Now().Date; }
+TDate Today() {
+  return Now().Date;
+}
 
 }  // namespace selvane

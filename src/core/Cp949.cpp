@@ -102,7 +102,9 @@ std::string FromCp949(std::string_view cp949) {
   return out;
 }
 
-std::size_t Cp949Length(std::string_view utf8) { return ToCp949(utf8).size(); }
+std::size_t Cp949Length(std::string_view utf8) {
+  return ToCp949(utf8).size();
+}
 
 std::size_t Cp949WholePrefix(std::string_view cp949, std::size_t width) {
   std::size_t pos = 0;

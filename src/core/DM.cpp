@@ -48,7 +48,9 @@ void TDModule::InstallCalcHandlers() {
   TB_TransSub.OnCalcFields = [this](TTable& t) { TB_TransSubCalcFields(t); };
 }
 
-void TDModule::OpenDatabase() { OpenDatabase(DatabaseFileName()); }
+void TDModule::OpenDatabase() {
+  OpenDatabase(DatabaseFileName());
+}
 
 void TDModule::OpenDatabase(const std::string& fileName) {
   CloseDatabase();
@@ -125,7 +127,8 @@ bool TDModule::MarkWaitingAsSent(const std::vector<std::int64_t>& orderRows,
     Database.Commit();
     Database.BeginWrite();
     for (auto row : orderRows)
-      Database.Execute("UPDATE TBTrans SET State = 2 WHERE rowid = ?1 AND State = 1", {TValue(row)});
+      Database.Execute("UPDATE TBTrans SET State = 2 WHERE rowid = ?1 AND State = 1",
+                       {TValue(row)});
     for (auto row : recipientRows)
       Database.Execute("UPDATE TBTransSub SET State = 2 WHERE rowid = ?1 AND State = 1",
                        {TValue(row)});
@@ -162,9 +165,12 @@ void TDModule::TB_TransCalcFields(TTable& table) {
     if (source.Active() && source.FindKey({key})) return source.FieldByName(nameField).AsString();
     return std::string();
   };
-  table.FieldByName("KiName").Set(lookup(TB_Kigwan, table.FieldByName("KigwanId").Value(), "KiGwanName"));
-  table.FieldByName("DoName").Set(lookup(TB_Manager, table.FieldByName("DongID").Value(), "DongNm"));
-  table.FieldByName("LaName").Set(lookup(TB_LargeItm, table.FieldByName("LargeItmID").Value(), "LargeItmNm"));
+  table.FieldByName("KiName").Set(
+      lookup(TB_Kigwan, table.FieldByName("KigwanId").Value(), "KiGwanName"));
+  table.FieldByName("DoName").Set(
+      lookup(TB_Manager, table.FieldByName("DongID").Value(), "DongNm"));
+  table.FieldByName("LaName").Set(
+      lookup(TB_LargeItm, table.FieldByName("LargeItmID").Value(), "LargeItmNm"));
   table.FieldByName("StateName").Set(StateName(table.FieldByName("State").AsInteger()));
 }
 

@@ -18,7 +18,9 @@ void ThrowSqliteError(sqlite3* db, int code, const std::string& context) {
   throw TDataError("데이터 처리 오류: " + context + " (" + detail + ")");
 }
 
-TStatement::~TStatement() { sqlite3_finalize(stmt_); }
+TStatement::~TStatement() {
+  sqlite3_finalize(stmt_);
+}
 
 void TStatement::Reset() {
   sqlite3_reset(stmt_);
@@ -63,7 +65,9 @@ bool TStatement::Step() {
   ThrowSqliteError(db_, rc, sql);
 }
 
-int TStatement::ColumnCount() const { return sqlite3_column_count(stmt_); }
+int TStatement::ColumnCount() const {
+  return sqlite3_column_count(stmt_);
+}
 
 std::string TStatement::ColumnName(int column) const {
   const char* name = sqlite3_column_name(stmt_, column);
@@ -86,9 +90,13 @@ TValue TStatement::Column(int column) const {
   }
 }
 
-int TStatement::Changes() const { return sqlite3_changes(db_); }
+int TStatement::Changes() const {
+  return sqlite3_changes(db_);
+}
 
-TDatabase::~TDatabase() { Close(); }
+TDatabase::~TDatabase() {
+  Close();
+}
 
 void TDatabase::Open(const std::string& fileName) {
   Close();
@@ -113,8 +121,7 @@ void TDatabase::Open(const std::string& fileName) {
     check.Reset();
   } catch (const TDataError& error) {
     Close();
-    throw TDataError("데이터베이스 파일을 열 수 없습니다: " + fileName + " (" + error.what() +
-                     ")");
+    throw TDataError("데이터베이스 파일을 열 수 없습니다: " + fileName + " (" + error.what() + ")");
   }
 }
 
@@ -122,14 +129,14 @@ void TDatabase::Create(const std::string& fileName, bool withSeed) {
   std::error_code ec;
   std::filesystem::remove(fileName, ec);
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(fileName.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                           nullptr);
+  int rc =
+      sqlite3_open_v2(fileName.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (rc != SQLITE_OK) {
     sqlite3_close(db);
     throw TDataError("데이터베이스 파일을 만들 수 없습니다: " + fileName);
   }
-  std::string script = std::string("BEGIN;\n") + kSchemaSql + (withSeed ? kSeedSql : "") +
-                       "\nCOMMIT;";
+  std::string script =
+      std::string("BEGIN;\n") + kSchemaSql + (withSeed ? kSeedSql : "") + "\nCOMMIT;";
   char* error = nullptr;
   rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error);
   std::string detail = error != nullptr ? error : "";
@@ -180,7 +187,9 @@ int TDatabase::Execute(const std::string& sql, const std::vector<TValue>& params
   return changes;
 }
 
-bool TDatabase::InTransaction() const { return db_ != nullptr && !sqlite3_get_autocommit(db_); }
+bool TDatabase::InTransaction() const {
+  return db_ != nullptr && !sqlite3_get_autocommit(db_);
+}
 
 void TDatabase::BeginWrite() {
   if (!InTransaction()) ExecScript("BEGIN IMMEDIATE");

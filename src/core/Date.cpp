@@ -23,7 +23,9 @@ std::string TwoDigits(int value) {
 
 }  // namespace
 
-bool TDate::IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool TDate::IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int TDate::DaysInMonth(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -114,8 +116,12 @@ std::string TDateTime::ToIso() const {
   return Date.ToIso() + "T" + TwoDigits(Hour) + ":" + TwoDigits(Minute) + ":" + TwoDigits(Second);
 }
 
-std::string TDateTime::TimeText() const { return TwoDigits(Hour) + TwoDigits(Minute) + TwoDigits(Second); }
+std::string TDateTime::TimeText() const {
+  return TwoDigits(Hour) + TwoDigits(Minute) + TwoDigits(Second);
+}
 
-std::string TDateTime::StampText() const { return Date.Format("yyyymmdd") + TimeText(); }
+std::string TDateTime::StampText() const {
+  return Date.Format("yyyymmdd") + TimeText();
+}
 
 }  // namespace selvane

@@ -17,12 +17,24 @@ class TFilter {
     TValue Value;
   };
 
-  TFilter& Eq(std::string field, TValue value) { return Add(std::move(field), "=", std::move(value)); }
-  TFilter& Ne(std::string field, TValue value) { return Add(std::move(field), "<>", std::move(value)); }
-  TFilter& Lt(std::string field, TValue value) { return Add(std::move(field), "<", std::move(value)); }
-  TFilter& Le(std::string field, TValue value) { return Add(std::move(field), "<=", std::move(value)); }
-  TFilter& Gt(std::string field, TValue value) { return Add(std::move(field), ">", std::move(value)); }
-  TFilter& Ge(std::string field, TValue value) { return Add(std::move(field), ">=", std::move(value)); }
+  TFilter& Eq(std::string field, TValue value) {
+    return Add(std::move(field), "=", std::move(value));
+  }
+  TFilter& Ne(std::string field, TValue value) {
+    return Add(std::move(field), "<>", std::move(value));
+  }
+  TFilter& Lt(std::string field, TValue value) {
+    return Add(std::move(field), "<", std::move(value));
+  }
+  TFilter& Le(std::string field, TValue value) {
+    return Add(std::move(field), "<=", std::move(value));
+  }
+  TFilter& Gt(std::string field, TValue value) {
+    return Add(std::move(field), ">", std::move(value));
+  }
+  TFilter& Ge(std::string field, TValue value) {
+    return Add(std::move(field), ">=", std::move(value));
+  }
   TFilter& Like(std::string field, TValue pattern) {
     return Add(std::move(field), "LIKE", std::move(pattern));
   }

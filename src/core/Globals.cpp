@@ -33,8 +33,9 @@ std::string RunningProgramFolder() {
 }  // namespace
 
 void SetProgramHome(const std::string& folder) {
-  g_home = folder.empty() ? std::string()
-                          : WithBackslash(std::filesystem::absolute(folder).lexically_normal().string());
+  g_home = folder.empty()
+               ? std::string()
+               : WithBackslash(std::filesystem::absolute(folder).lexically_normal().string());
 }
 
 std::string ProgramFolder() {
@@ -55,6 +56,8 @@ void LoadWorkingFolders() {
   TestMode = false;
 }
 
-std::string DatabaseFileName() { return DataDir + "norva.db"; }
+std::string DatabaseFileName() {
+  return DataDir + "norva.db";
+}
 
 }  // namespace selvane

@@ -4,6 +4,8 @@
 
 namespace selvane {
 
-void InitializeUnits() { LoadWorkingFolders(); }
+void InitializeUnits() {
+  LoadWorkingFolders();
+}
 
 }  // namespace selvane

@@ -17,7 +17,9 @@ bool SameName(const std::string& a, const std::string& b) {
          });
 }
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string Quoted(const std::string& name) {
+  return "\"" + name + "\"";
+}
 
 TFieldDef ParseColumn(const std::string& name, std::string type) {
   std::transform(type.begin(), type.end(), type.begin(),
@@ -58,7 +60,9 @@ TValue Coerce(const TFieldDef& def, const TValue& value) {
 
 }  // namespace
 
-const TFieldDef& TField::Def() const { return table_->fields_[index_]; }
+const TFieldDef& TField::Def() const {
+  return table_->fields_[index_];
+}
 
 const TValue& TField::Value() const {
   static const TValue kNull;
@@ -92,7 +96,8 @@ void TTable::Open() {
   fields_.clear();
   TStatement& info = db_.Prepare("SELECT name, type FROM pragma_table_info(?1)");
   info.Bind({TValue(tableName_)});
-  while (info.Step()) fields_.push_back(ParseColumn(info.Column(0).AsString(), info.Column(1).AsString()));
+  while (info.Step())
+    fields_.push_back(ParseColumn(info.Column(0).AsString(), info.Column(1).AsString()));
   info.Reset();
   if (fields_.empty()) throw TDataError("테이블이 없습니다: " + tableName_);
   for (auto& key : keyFields_) {
@@ -169,8 +174,8 @@ std::string TTable::WhereFilter(std::vector<TValue>& params) const {
       throw TDataError("필터 필드가 없습니다: " + tableName_ + "." + condition.Field);
     if (!where.empty()) where += " AND ";
     params.push_back(condition.Value);
-    where += Quoted(fields_[*index].Name) + " " + condition.Op + " ?" +
-             std::to_string(params.size());
+    where +=
+        Quoted(fields_[*index].Name) + " " + condition.Op + " ?" + std::to_string(params.size());
   }
   return where;
 }
@@ -190,8 +195,8 @@ std::optional<TTable::TRow> TTable::FetchOne(const std::string& extraWhere,
   params.insert(params.end(), extra.begin(), extra.end());
   if (!extraSql.empty()) where = where.empty() ? extraSql : "(" + where + ") AND " + extraSql;
   std::string sql = "SELECT " + SelectList() + " FROM " + Quoted(tableName_) +
-                    (where.empty() ? "" : " WHERE " + where) + " ORDER BY " +
-                    KeyOrder(descending) + " LIMIT 1";
+                    (where.empty() ? "" : " WHERE " + where) + " ORDER BY " + KeyOrder(descending) +
+                    " LIMIT 1";
   TStatement& stmt = db_.Prepare(sql);
   stmt.Bind(params);
   std::optional<TRow> row;
@@ -328,7 +333,8 @@ bool TTable::Locate(const std::vector<std::string>& fields, const std::vector<TV
     if (!where.empty()) where += " AND ";
     where += Quoted(fields_[*index].Name) + " = ?" + std::to_string(i + 1) + "x";
   }
-  std::vector<TValue> params(values.begin(), values.begin() + std::min(fields.size(), values.size()));
+  std::vector<TValue> params(values.begin(),
+                             values.begin() + std::min(fields.size(), values.size()));
   auto row = FetchOne(where, params, false);
   if (!row) return false;
   eof_ = bof_ = false;
@@ -337,8 +343,8 @@ bool TTable::Locate(const std::vector<std::string>& fields, const std::vector<TV
 }
 
 bool TTable::FindKey(const std::vector<TValue>& keyValues) {
-  std::vector<std::string> fields(keyFields_.begin(),
-                                  keyFields_.begin() + std::min(keyFields_.size(), keyValues.size()));
+  std::vector<std::string> fields(
+      keyFields_.begin(), keyFields_.begin() + std::min(keyFields_.size(), keyValues.size()));
   return Locate(fields, keyValues);
 }
 
@@ -352,11 +358,17 @@ bool TTable::GotoRowId(std::int64_t rowId) {
   return true;
 }
 
-std::int64_t TTable::RowId() const { return current_ ? current_->RowId : 0; }
+std::int64_t TTable::RowId() const {
+  return current_ ? current_->RowId : 0;
+}
 
-void TTable::SetFilter(TFilter filter) { filter_ = std::move(filter); }
+void TTable::SetFilter(TFilter filter) {
+  filter_ = std::move(filter);
+}
 
-void TTable::SetFiltered(bool on) { filtered_ = on; }
+void TTable::SetFiltered(bool on) {
+  filtered_ = on;
+}
 
 void TTable::ClearFilter() {
   filter_ = TFilter();
@@ -469,9 +481,9 @@ std::vector<std::int64_t> TTable::RowIds() {
   RequireActive();
   std::vector<TValue> params;
   std::string where = WhereFilter(params);
-  TStatement& stmt = db_.Prepare("SELECT rowid FROM " + Quoted(tableName_) +
-                                 (where.empty() ? "" : " WHERE " + where) + " ORDER BY " +
-                                 KeyOrder(false));
+  TStatement& stmt =
+      db_.Prepare("SELECT rowid FROM " + Quoted(tableName_) +
+                  (where.empty() ? "" : " WHERE " + where) + " ORDER BY " + KeyOrder(false));
   stmt.Bind(params);
   std::vector<std::int64_t> ids;
   while (stmt.Step()) ids.push_back(stmt.Column(0).AsInteger());

@@ -37,7 +37,9 @@ bool TTerminalWaitMsg::Answer(const std::string& message) {
   return *answer_;
 }
 
-bool TTerminalWaitMsg::ConfirmBox(const std::string& message, bool) { return Answer(message); }
+bool TTerminalWaitMsg::ConfirmBox(const std::string& message, bool) {
+  return Answer(message);
+}
 
 int TTerminalWaitMsg::AskBox(const std::string& message, unsigned buttons) {
   bool yes = Answer(message);

@@ -21,8 +21,12 @@ int DigitsAt(std::string_view text, std::size_t pos, std::size_t count) {
 
 }  // namespace
 
-std::string Spaces(int count) { return count > 0 ? std::string(count, ' ') : std::string(); }
-std::string Zeros(int count) { return count > 0 ? std::string(count, '0') : std::string(); }
+std::string Spaces(int count) {
+  return count > 0 ? std::string(count, ' ') : std::string();
+}
+std::string Zeros(int count) {
+  return count > 0 ? std::string(count, '0') : std::string();
+}
 
 std::string FixText(std::string_view text, int width, bool leftAligned) {
   return Fit(text, width, leftAligned, ' ');
@@ -95,6 +99,8 @@ TDate TextToDate(std::string_view text, bool fourDigitYear) {
   return result;
 }
 
-TMoney TextToMoney(std::string_view text) { return TMoney::Parse(text).value_or(TMoney()); }
+TMoney TextToMoney(std::string_view text) {
+  return TMoney::Parse(text).value_or(TMoney());
+}
 
 }  // namespace selvane

@@ -31,7 +31,9 @@ void InstallWaitMsg(IWaitMsg* implementation) {
   g_current = implementation != nullptr ? implementation : &g_silent;
 }
 
-IWaitMsg& CurrentWaitMsg() { return *g_current; }
+IWaitMsg& CurrentWaitMsg() {
+  return *g_current;
+}
 
 std::string WaitProgressLabel(int position, int maximum, bool countMode) {
   if (countMode) return std::to_string(position) + "/" + std::to_string(maximum);
@@ -40,17 +42,33 @@ std::string WaitProgressLabel(int position, int maximum, bool countMode) {
   return std::to_string(static_cast<long long>(std::nearbyint(percent))) + " %";
 }
 
-void ShowWait(const std::string& message) { g_current->ShowWait(message); }
+void ShowWait(const std::string& message) {
+  g_current->ShowWait(message);
+}
 void ShowWaitProgress(const std::string& message, int minimum, int maximum, bool countMode) {
   g_current->ShowWaitProgress(message, minimum, maximum, countMode);
 }
-void StepWaitProgress() { g_current->StepWaitProgress(); }
-void HideWait() { g_current->HideWait(); }
-void RestoreWait() { g_current->RestoreWait(); }
-void CloseWait() { g_current->CloseWait(); }
-void InfoBox(const std::string& message) { g_current->InfoBox(message); }
-void WarningBox(const std::string& message) { g_current->WarningBox(message); }
-void ErrorBox(const std::string& message) { g_current->ErrorBox(message); }
+void StepWaitProgress() {
+  g_current->StepWaitProgress();
+}
+void HideWait() {
+  g_current->HideWait();
+}
+void RestoreWait() {
+  g_current->RestoreWait();
+}
+void CloseWait() {
+  g_current->CloseWait();
+}
+void InfoBox(const std::string& message) {
+  g_current->InfoBox(message);
+}
+void WarningBox(const std::string& message) {
+  g_current->WarningBox(message);
+}
+void ErrorBox(const std::string& message) {
+  g_current->ErrorBox(message);
+}
 bool ConfirmBox(const std::string& message, bool defaultIsYes) {
   return g_current->ConfirmBox(message, defaultIsYes);
 }

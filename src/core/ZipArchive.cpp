@@ -16,9 +16,9 @@ void ZipFiles(const std::string& archive, const std::vector<std::string>& files)
   for (const auto& file : files) {
     zip_source_t* source = zip_source_file(zip, file.c_str(), 0, -1);
     std::string name = fs::path(file).filename().string();
-    zip_int64_t index = source != nullptr
-                            ? zip_file_add(zip, name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8)
-                            : -1;
+    zip_int64_t index = source != nullptr ? zip_file_add(zip, name.c_str(), source,
+                                                         ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8)
+                                          : -1;
     if (index < 0) {
       if (source != nullptr) zip_source_free(source);
       zip_discard(zip);

@@ -17,15 +17,16 @@ struct TFitCase {
 
 TEST(FixedWidthFields, FillAndCut) {
   const TFitCase cases[] = {
-      {"ABC", 5, true, false, "ABC  "},   {"ABC", 5, false, false, "  ABC"},
-      {"ABC", 2, true, false, "AB"},      {"ABC", 2, false, false, "AB"},
-      {"ABC", 3, false, false, "ABC"},    {"42", 5, false, true, "00042"},
-      {"42", 5, true, true, "42000"},     {"123456789012", 11, false, true, "12345678901"},
-      {"", 3, true, false, "   "},        {"X", 0, true, false, ""},
+      {"ABC", 5, true, false, "ABC  "}, {"ABC", 5, false, false, "  ABC"},
+      {"ABC", 2, true, false, "AB"},    {"ABC", 2, false, false, "AB"},
+      {"ABC", 3, false, false, "ABC"},  {"42", 5, false, true, "00042"},
+      {"42", 5, true, true, "42000"},   {"123456789012", 11, false, true, "12345678901"},
+      {"", 3, true, false, "   "},      {"X", 0, true, false, ""},
       {"X", -1, true, true, ""},
   };
   for (const auto& c : cases) {
-    std::string result = c.number ? FixNumber(c.text, c.width, c.left) : FixText(c.text, c.width, c.left);
+    std::string result =
+        c.number ? FixNumber(c.text, c.width, c.left) : FixText(c.text, c.width, c.left);
     EXPECT_EQ(result, c.expected) << c.text << " width " << c.width;
   }
 }
@@ -61,12 +62,12 @@ struct TDateCase {
 
 TEST(TextRoutines, TextToDate) {
   const TDateCase cases[] = {
-      {"20050229", true, {1990, 1, 1}},  {"050301", false, {2005, 3, 1}},
-      {"910301", false, {1991, 3, 1}},   {"900301", false, {2090, 3, 1}},
+      {"20050229", true, {1990, 1, 1}},   {"050301", false, {2005, 3, 1}},
+      {"910301", false, {1991, 3, 1}},    {"900301", false, {2090, 3, 1}},
       {"20051231", true, {2005, 12, 31}}, {"00000000", true, {1990, 1, 1}},
-      {"000000", false, {1990, 1, 1}},   {"2005", true, {1990, 1, 1}},
-      {"20051301", true, {1990, 1, 1}},  {"2005 301", true, {1990, 1, 1}},
-      {"", true, {1990, 1, 1}},          {"99999999999", true, {1990, 1, 1}},
+      {"000000", false, {1990, 1, 1}},    {"2005", true, {1990, 1, 1}},
+      {"20051301", true, {1990, 1, 1}},   {"2005 301", true, {1990, 1, 1}},
+      {"", true, {1990, 1, 1}},           {"99999999999", true, {1990, 1, 1}},
   };
   for (const auto& c : cases) EXPECT_EQ(TextToDate(c.text, c.fourDigits), c.expected) << c.text;
 }

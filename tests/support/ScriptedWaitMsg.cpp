@@ -2,8 +2,12 @@
 
 namespace selvane::test {
 
-TScriptedWaitMsg::TScriptedWaitMsg() { InstallWaitMsg(this); }
-TScriptedWaitMsg::~TScriptedWaitMsg() { InstallWaitMsg(nullptr); }
+TScriptedWaitMsg::TScriptedWaitMsg() {
+  InstallWaitMsg(this);
+}
+TScriptedWaitMsg::~TScriptedWaitMsg() {
+  InstallWaitMsg(nullptr);
+}
 
 std::vector<std::string> TScriptedWaitMsg::Texts() const {
   std::vector<std::string> texts;
@@ -24,10 +28,18 @@ void TScriptedWaitMsg::ShowWaitProgress(const std::string& message, int minimum,
   waitCalls_.push_back("ShowWaitProgress:" + message + ":" + std::to_string(minimum) + ":" +
                        std::to_string(maximum) + (countMode ? ":count" : ":percent"));
 }
-void TScriptedWaitMsg::StepWaitProgress() { waitCalls_.push_back("Step"); }
-void TScriptedWaitMsg::HideWait() { waitCalls_.push_back("Hide"); }
-void TScriptedWaitMsg::RestoreWait() { waitCalls_.push_back("Restore"); }
-void TScriptedWaitMsg::CloseWait() { waitCalls_.push_back("Close"); }
+void TScriptedWaitMsg::StepWaitProgress() {
+  waitCalls_.push_back("Step");
+}
+void TScriptedWaitMsg::HideWait() {
+  waitCalls_.push_back("Hide");
+}
+void TScriptedWaitMsg::RestoreWait() {
+  waitCalls_.push_back("Restore");
+}
+void TScriptedWaitMsg::CloseWait() {
+  waitCalls_.push_back("Close");
+}
 
 void TScriptedWaitMsg::InfoBox(const std::string& message) {
   messages_.push_back({"info", message, kProgramTitle});

@@ -1,0 +1,218 @@
+#include "core/DM.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Cp949.h"
+#include "support/ScriptedWaitMsg.h"
+#include "support/TempFolder.h"
+
+namespace selvane {
+namespace {
+
+class DataModuleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    file_ = folder_.Path() + "norva.db";
+    TDatabase::Create(file_, true);
+    dm_.OpenDatabase(file_);
+  }
+
+  void AddInstitution(int id, const std::string& name, const std::string& bank) {
+    TTable& t = dm_.TB_Kigwan;
+    t.Append();
+    t.FieldByName("KigwanID").Set(id);
+    t.FieldByName("KiGwanName").Set(name);
+    t.FieldByName("BankID").Set(bank);
+    t.Post();
+  }
+
+  void AddOrder(int kigwan, const std::string& dong, const std::string& item, int state) {
+    TTable& t = dm_.TB_Trans;
+    t.Append();
+    t.FieldByName("KigwanId").Set(kigwan);
+    t.FieldByName("DongID").Set(dong);
+    t.FieldByName("LargeItmID").Set(item);
+    t.FieldByName("State").Set(state);
+    t.Post();
+  }
+
+  void AddRecipient(int kigwan, const std::string& account, int state,
+                    const std::string& result = "") {
+    TTable& t = dm_.TB_TransSub;
+    t.Append();
+    t.FieldByName("KigwanId").Set(kigwan);
+    t.FieldByName("DongId").Set("0001");
+    t.FieldByName("LargeitmId").Set("01");
+    t.FieldByName("BankId").Set("04");
+    t.FieldByName("BankNo").Set(account);
+    t.FieldByName("Monecy").Set(TMoney::FromWon(1000));
+    t.FieldByName("State").Set(state);
+    if (!result.empty()) t.FieldByName("Result").Set(result);
+    t.Post();
+  }
+
+  std::vector<long long> States(const std::string& table) {
+    std::vector<long long> states;
+    TStatement& s = dm_.Database.Prepare("SELECT State FROM " + table + " ORDER BY rowid");
+    s.Bind({});
+    while (s.Step()) states.push_back(s.Column(0).AsInteger());
+    s.Reset();
+    return states;
+  }
+
+  test::TTempFolder folder_;
+  std::string file_;
+  TDModule dm_;
+  test::TScriptedWaitMsg messages_;
+};
+
+TEST_F(DataModuleTest, MarkWaitingAsSentChangesOnlyWaitingRows) {
+  int order = 0;
+  for (int state : {-1, 1, 2, 3}) {
+    AddOrder(1, "000" + std::to_string(++order), "01", state);
+    AddRecipient(1, "100-" + std::to_string(order), state);
+  }
+  ASSERT_TRUE(dm_.MarkWaitingAsSent());
+  EXPECT_EQ(States("TBTrans"), (std::vector<long long>{-1, 2, 2, 3}));
+  EXPECT_EQ(States("TBTransSub"), (std::vector<long long>{-1, 2, 2, 3}));
+  EXPECT_FALSE(dm_.Database.InTransaction()) << "the sent state must reach the disk";
+  EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(DataModuleTest, MarkWaitingAsSentOfAWrittenSetLeavesOtherWaitingRows) {
+  AddOrder(1, "0001", "01", 1);
+  std::int64_t writtenOrder = dm_.TB_Trans.RowId();
+  AddOrder(2, "0001", "01", 1);
+  AddRecipient(1, "111", 1);
+  std::int64_t writtenRecipient = dm_.TB_TransSub.RowId();
+  AddRecipient(2, "222", 1);
+  AddRecipient(1, "333", -1);
+  std::int64_t heldBack = dm_.TB_TransSub.RowId();
+  ASSERT_TRUE(dm_.MarkWaitingAsSent({writtenOrder}, {writtenRecipient, heldBack}));
+  EXPECT_EQ(States("TBTrans"), (std::vector<long long>{2, 1}));
+  EXPECT_EQ(States("TBTransSub"), (std::vector<long long>{2, 1, -1}));
+}
+
+TEST_F(DataModuleTest, OrderCalculatedColumns) {
+  std::string longName = "가나다라마바사아자차";  // 20 bytes
+  AddInstitution(1, longName, "04");
+  dm_.TB_Manager.Append();
+  dm_.TB_Manager.FieldByName("DongID").Set("0001");
+  dm_.TB_Manager.FieldByName("DongNm").Set("역삼1동");
+  dm_.TB_Manager.Post();
+  AddOrder(1, "0001", "01", 1);
+  EXPECT_EQ(dm_.TB_Trans.FieldByName("KiName").AsString(), "가나다라마바사아");
+  EXPECT_EQ(dm_.TB_Trans.FieldByName("DoName").AsString(), "역삼1동");
+  EXPECT_EQ(dm_.TB_Trans.FieldByName("LaName").AsString(), "");
+  EXPECT_EQ(dm_.TB_Trans.FieldByName("StateName").AsString(), "송신대기");
+  AddOrder(9, "0001", "01", 2);
+  EXPECT_EQ(dm_.TB_Trans.FieldByName("KiName").AsString(), "") << "no institution 9";
+}
+
+TEST_F(DataModuleTest, StateNamesOfRecipients) {
+  const std::pair<int, const char*> cases[] = {{-1, "송신불가"}, {0, ""},        {1, "송신대기"},
+                                               {2, "송신완료"},  {3, "수신완료"}, {4, ""}};
+  int n = 0;
+  for (const auto& [state, name] : cases) {
+    AddRecipient(1, "acc" + std::to_string(++n), state);
+    EXPECT_EQ(dm_.TB_TransSub.FieldByName("StateName").AsString(), name) << state;
+  }
+}
+
+TEST_F(DataModuleTest, ResultNameFollowsTheBankOfTheCurrentInstitution) {
+  ASSERT_TRUE(dm_.TB_ResultCd.FindKey({TValue("11"), TValue("0000")}));
+  dm_.TB_ResultCd.Edit();
+  dm_.TB_ResultCd.FieldByName("Result_NM").Set("농협 정상");
+  dm_.TB_ResultCd.Post();
+  AddInstitution(1, "국민기관", "04");
+  AddInstitution(2, "농협기관", "11");
+  AddRecipient(1, "555", 3, "0000");
+  std::int64_t recipient = dm_.TB_TransSub.RowId();
+
+  ASSERT_TRUE(dm_.TB_Kigwan.FindKey({TValue(1)}));
+  dm_.TB_TransSub.GotoRowId(recipient);
+  EXPECT_EQ(dm_.TB_TransSub.FieldByName("ResultName").AsString(), "정상처리");
+  ASSERT_TRUE(dm_.TB_Kigwan.FindKey({TValue(2)}));
+  dm_.TB_TransSub.GotoRowId(recipient);
+  EXPECT_EQ(dm_.TB_TransSub.FieldByName("ResultName").AsString(), "농협 정상");
+}
+
+TEST_F(DataModuleTest, KeyClashOnPostIsItsOwnErrorAndKeepsTheRowInEditing) {
+  AddInstitution(1, "기관", "04");
+  TTable& t = dm_.TB_Kigwan;
+  t.Append();
+  t.FieldByName("KigwanID").Set(1);
+  t.FieldByName("KiGwanName").Set("기관");
+  EXPECT_THROW(t.Post(), TKeyViolation);
+  EXPECT_EQ(t.State(), TDataSetState::Insert);
+  t.FieldByName("KiGwanName").Set("다른기관");
+  t.Post();
+  EXPECT_EQ(t.RecordCount(), 2);
+}
+
+TEST_F(DataModuleTest, NavigationFollowsTheKeyWithinTheFilter) {
+  for (const char* account : {"30", "10", "20", "40"}) AddRecipient(1, account, 1);
+  AddRecipient(2, "05", 2);
+  TTable& t = dm_.TB_TransSub;
+  t.SetFilter(TFilter().Eq("State", 1).Eq("KiGwanid", 1));
+  t.SetFiltered(true);
+  std::vector<std::string> seen;
+  for (t.First(); !t.Eof(); t.Next()) seen.push_back(t.FieldByName("BankNo").AsString());
+  EXPECT_EQ(seen, (std::vector<std::string>{"10", "20", "30", "40"}));
+  EXPECT_EQ(t.RecordCount(), 4);
+  ASSERT_TRUE(dm_.RefreshAllTables());
+  EXPECT_FALSE(t.Filtered());
+  EXPECT_EQ(t.RecordCount(), 5);
+}
+
+TEST_F(DataModuleTest, DeleteMovesToTheNextRowAndCancelRestores) {
+  for (const char* account : {"1", "2", "3"}) AddRecipient(1, account, 1);
+  TTable& t = dm_.TB_TransSub;
+  ASSERT_TRUE(t.Locate({"BankNo"}, {TValue("2")}));
+  t.Edit();
+  t.FieldByName("Name").Set("홍길동");
+  t.Cancel();
+  EXPECT_EQ(t.FieldByName("Name").AsString(), "");
+  t.Delete();
+  EXPECT_EQ(t.FieldByName("BankNo").AsString(), "3");
+  t.Delete();
+  EXPECT_EQ(t.FieldByName("BankNo").AsString(), "1") << "after the last row goes, the prior one";
+}
+
+TEST_F(DataModuleTest, TextLongerThanItsColumnIsCutWithoutSplittingACharacter) {
+  AddInstitution(1, "가나다라마바사아자차카", "04");  // 22 bytes into a 20-byte column
+  EXPECT_EQ(dm_.TB_Kigwan.FieldByName("KiGwanName").AsString(), "가나다라마바사아자차");
+  dm_.TB_Kigwan.Edit();
+  EXPECT_THROW(dm_.TB_Kigwan.FieldByName("KiGwanName").Set("\xF0\x9F\x98\x80"), TEncodingError);
+}
+
+TEST_F(DataModuleTest, OnlyCommittedChangesSurviveClosing) {
+  AddInstitution(1, "저장됨", "04");
+  dm_.CommitAllTables();
+  AddInstitution(2, "저장안됨", "04");
+  dm_.CloseDatabase();
+  dm_.OpenDatabase(file_);
+  EXPECT_EQ(dm_.TB_Kigwan.RecordCount(), 1);
+}
+
+TEST(DataModuleOpen, MissingOrDamagedFileIsAnErrorNamingIt) {
+  test::TTempFolder folder;
+  TDModule dm;
+  std::string missing = folder.Path() + "norva.db";
+  try {
+    dm.OpenDatabase(missing);
+    FAIL() << "no error";
+  } catch (const TDataError& error) {
+    EXPECT_NE(std::string(error.what()).find(missing), std::string::npos);
+  }
+  std::string damaged = folder.WriteFile("bad.db", "this is not a database at all, just text....");
+  try {
+    dm.OpenDatabase(damaged);
+    FAIL() << "no error";
+  } catch (const TDataError& error) {
+    EXPECT_NE(std::string(error.what()).find(damaged), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace selvane
