@@ -15,16 +15,11 @@ std::string OneLine(const std::string& text) {
   return line;
 }
 
-void TTerminalWaitMsg::InfoBox(const std::string& message) {
-  out_ << "info: " << OneLine(message) << '\n' << std::flush;
-}
-
-void TTerminalWaitMsg::WarningBox(const std::string& message) {
-  out_ << "warning: " << OneLine(message) << '\n' << std::flush;
-}
-
-void TTerminalWaitMsg::ErrorBox(const std::string& message) {
-  out_ << "error: " << OneLine(message) << '\n' << std::flush;
+void TTerminalWaitMsg::MessageBox(TMsgKind kind, const std::string& message, const std::string&) {
+  const char* prefix = kind == TMsgKind::Info      ? "info: "
+                       : kind == TMsgKind::Warning ? "warning: "
+                                                   : "error: ";
+  out_ << prefix << OneLine(message) << '\n' << std::flush;
 }
 
 bool TTerminalWaitMsg::Answer(const std::string& message) {

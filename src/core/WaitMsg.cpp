@@ -13,9 +13,7 @@ class TSilentWaitMsg : public IWaitMsg {
   void HideWait() override {}
   void RestoreWait() override {}
   void CloseWait() override {}
-  void InfoBox(const std::string&) override {}
-  void WarningBox(const std::string&) override {}
-  void ErrorBox(const std::string&) override {}
+  void MessageBox(TMsgKind, const std::string&, const std::string&) override {}
   bool ConfirmBox(const std::string&, bool) override { return false; }
   int AskBox(const std::string&, unsigned buttons) override {
     return (buttons & mbNo) ? mrNo : mrCancel;
@@ -61,13 +59,16 @@ void CloseWait() {
   g_current->CloseWait();
 }
 void InfoBox(const std::string& message) {
-  g_current->InfoBox(message);
+  MessageBox(TMsgKind::Info, message, kProgramTitle);
 }
 void WarningBox(const std::string& message) {
-  g_current->WarningBox(message);
+  MessageBox(TMsgKind::Warning, message, kProgramTitle);
 }
 void ErrorBox(const std::string& message) {
-  g_current->ErrorBox(message);
+  MessageBox(TMsgKind::Error, message, kProgramTitle);
+}
+void MessageBox(TMsgKind kind, const std::string& message, const std::string& caption) {
+  g_current->MessageBox(kind, message, caption);
 }
 bool ConfirmBox(const std::string& message, bool defaultIsYes) {
   return g_current->ConfirmBox(message, defaultIsYes);

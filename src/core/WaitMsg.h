@@ -33,6 +33,9 @@ enum TModalResult : int {
   mrNo = 7,
 };
 
+// The icon of a message box.
+enum class TMsgKind { Info, Warning, Error };
+
 class IWaitMsg {
  public:
   virtual ~IWaitMsg() = default;
@@ -43,9 +46,11 @@ class IWaitMsg {
   virtual void HideWait() = 0;
   virtual void RestoreWait() = 0;
   virtual void CloseWait() = 0;
-  virtual void InfoBox(const std::string& message) = 0;
-  virtual void WarningBox(const std::string& message) = 0;
-  virtual void ErrorBox(const std::string& message) = 0;
+  // CloseWait, then a box with the icon, the text and an OK button. InfoBox, WarningBox and
+  // ErrorBox caption it with the program title; a few boxes carry a caption of their own
+  // ("입력오류").
+  virtual void MessageBox(TMsgKind kind, const std::string& message,
+                          const std::string& caption) = 0;
   virtual bool ConfirmBox(const std::string& message, bool defaultIsYes) = 0;
   virtual int AskBox(const std::string& message, unsigned buttons) = 0;
 };
@@ -68,6 +73,7 @@ void CloseWait();
 void InfoBox(const std::string& message);
 void WarningBox(const std::string& message);
 void ErrorBox(const std::string& message);
+void MessageBox(TMsgKind kind, const std::string& message, const std::string& caption);
 bool ConfirmBox(const std::string& message, bool defaultIsYes);
 int AskBox(const std::string& message, unsigned buttons);
 

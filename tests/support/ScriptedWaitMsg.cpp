@@ -41,14 +41,12 @@ void TScriptedWaitMsg::CloseWait() {
   waitCalls_.push_back("Close");
 }
 
-void TScriptedWaitMsg::InfoBox(const std::string& message) {
-  messages_.push_back({"info", message, kProgramTitle});
-}
-void TScriptedWaitMsg::WarningBox(const std::string& message) {
-  messages_.push_back({"warning", message, kProgramTitle});
-}
-void TScriptedWaitMsg::ErrorBox(const std::string& message) {
-  messages_.push_back({"error", message, kProgramTitle});
+void TScriptedWaitMsg::MessageBox(TMsgKind kind, const std::string& message,
+                                  const std::string& caption) {
+  const char* name = kind == TMsgKind::Info      ? "info"
+                     : kind == TMsgKind::Warning ? "warning"
+                                                 : "error";
+  messages_.push_back({name, message, caption});
 }
 
 bool TScriptedWaitMsg::ConfirmBox(const std::string& message, bool) {

@@ -39,9 +39,7 @@ class TScriptedWaitMsg : public IWaitMsg {
   void HideWait() override;
   void RestoreWait() override;
   void CloseWait() override;
-  void InfoBox(const std::string& message) override;
-  void WarningBox(const std::string& message) override;
-  void ErrorBox(const std::string& message) override;
+  void MessageBox(TMsgKind kind, const std::string& message, const std::string& caption) override;
   bool ConfirmBox(const std::string& message, bool defaultIsYes) override;
   int AskBox(const std::string& message, unsigned buttons) override;
 
