@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
+#include "transfer/CalendarArithmetic.h"
 #include "transfer/LunarCalendar.h"
 
 namespace selvane {
@@ -42,18 +44,47 @@ TEST(SolarToLunar, KnownConversions) {
   }
 }
 
+TEST(SolarToLunar, TheBatchConverterGivesTheSameDates) {
+  // Every day of months 12 to 6 with a leap 4th month between, from remembered model values.
+  TLunarConverter converter;
+  for (TDate day{2020, 1, 1}; day < TDate{2020, 8, 1}; day = day.AddDays(1))
+    ASSERT_EQ(converter.Convert(day), SolarToLunar(day)) << day.ToIso();
+}
+
 TEST(LunarCalendar, Norm360ReducesIntoOneTurn) {
-  const long double cases[][2] = {{0, 0},    {360, 0},        {725.5L, 5.5L}, {-0.25L, 359.75L},
-                                  {-720, 0}, {359.5L, 359.5L}};
+  const long double cases[][2] = {
+      {0, 0},    {360, 0},         {725.5L, 5.5L},        {-0.25L, 359.75L},
+      {-720, 0}, {359.5L, 359.5L}, {10000000.5L, 280.5L}, {-10000000.5L, 79.5L}};
   for (const auto& c : cases) EXPECT_EQ(Norm360(c[0]), c[1]) << static_cast<double>(c[0]);
 }
 
-TEST(LunarCalendar, NewMoonsBracketTheDate) {
-  // 2002-02-12 is itself the day of a new moon: it starts the month.
-  const TNewMoons moons = NewMoonsAround({2002, 2, 12});
-  EXPECT_EQ(moons.Previous.Date, (TDate{2002, 2, 12}));
-  EXPECT_EQ(moons.Next.Date, (TDate{2002, 3, 14}));
-  EXPECT_LT(MoonSunAngle(0), 360);
+TEST(LunarCalendar, DayCountsBecomeLocalMomentsTruncatedTowardZero) {
+  EXPECT_EQ(MomentOfDayCount(0).ToIso(), "1995-12-31T09:00:00");
+  EXPECT_EQ(MomentOfDayCount(-0.5L).ToIso(), "1995-12-30T21:00:00");
+  // Less than a minute before the base: truncation gives the base, not the minute before.
+  EXPECT_EQ(MomentOfDayCount(-0.3750001L).ToIso(), "1995-12-31T00:00:00");
+  EXPECT_EQ(MomentOfDayCount(366.25L).ToIso(), "1996-12-31T15:00:00");
+}
+
+// The astronomical new moons in local time: 2002-01-13 22:29, 2002-02-12 16:41, 2002-03-14
+// 11:03. The model comes within a few minutes.
+TEST(LunarCalendar, NewMoonsAroundADateAreTheAstronomicalOnes) {
+  const TDateTime january{{2002, 1, 13}, 22, 29, 0};
+  const TDateTime february{{2002, 2, 12}, 16, 41, 0};
+  const TDateTime march{{2002, 3, 14}, 11, 3, 0};
+  struct TCase {
+    TDate date;
+    TDateTime previous, next;
+  } cases[] = {
+      {{2002, 2, 11}, january, february},
+      {{2002, 2, 12}, february, march},  // the day of a new moon starts the month
+      {{2002, 2, 13}, february, march},
+  };
+  for (const auto& c : cases) {
+    const TNewMoons moons = NewMoonsAround(c.date);
+    EXPECT_LE(std::abs(MinutesBetween(moons.Previous, c.previous)), 15) << c.date.ToIso();
+    EXPECT_LE(std::abs(MinutesBetween(moons.Next, c.next)), 15) << c.date.ToIso();
+  }
 }
 
 class HolidayCalendarTest : public ::testing::Test {
