@@ -64,6 +64,8 @@ void TDModule::OpenDatabase(const std::string& fileName) {
 }
 
 void TDModule::CloseDatabase() {
+  // A posted row is stored, as it would be in a table file: what is still pending goes to disk.
+  CommitAllTables();
   for (TTable* table : Tables()) table->Close();
   QryCount.Close();
   Qry1.Close();

@@ -23,7 +23,7 @@ class TDModule {
   // TDataError naming the file when it is missing or not a database of the program.
   void OpenDatabase();
   void OpenDatabase(const std::string& fileName);
-  // Closes every table and the connection; what was not committed is rolled back.
+  // Writes what is pending to disk, then closes every table and the connection.
   void CloseDatabase();
   // Clears every table's handlers and filter and refreshes it; false when a step failed.
   bool RefreshAllTables();

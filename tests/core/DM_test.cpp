@@ -110,7 +110,7 @@ TEST_F(DataModuleTest, OrderCalculatedColumns) {
 }
 
 TEST_F(DataModuleTest, StateNamesOfRecipients) {
-  const std::pair<int, const char*> cases[] = {{-1, "송신불가"}, {0, ""},        {1, "송신대기"},
+  const std::pair<int, const char*> cases[] = {{-1, "송신불가"}, {0, ""},         {1, "송신대기"},
                                                {2, "송신완료"},  {3, "수신완료"}, {4, ""}};
   int n = 0;
   for (const auto& [state, name] : cases) {
@@ -186,13 +186,24 @@ TEST_F(DataModuleTest, TextLongerThanItsColumnIsCutWithoutSplittingACharacter) {
   EXPECT_THROW(dm_.TB_Kigwan.FieldByName("KiGwanName").Set("\xF0\x9F\x98\x80"), TEncodingError);
 }
 
-TEST_F(DataModuleTest, OnlyCommittedChangesSurviveClosing) {
+TEST_F(DataModuleTest, PostedRowsSurviveClosingAndReachOtherReadersOnlyWhenCommitted) {
   AddInstitution(1, "저장됨", "04");
+  TDatabase reader;
+  reader.Open(file_);
+  auto count = [&reader] {
+    TStatement& s = reader.Prepare("SELECT count(*) FROM KiGwan");
+    s.Bind({});
+    s.Step();
+    auto n = s.Column(0).AsInteger();
+    s.Reset();
+    return n;
+  };
+  EXPECT_EQ(count(), 0);
   dm_.CommitAllTables();
-  AddInstitution(2, "저장안됨", "04");
+  EXPECT_EQ(count(), 1);
+  AddInstitution(2, "닫을 때 저장", "04");
   dm_.CloseDatabase();
-  dm_.OpenDatabase(file_);
-  EXPECT_EQ(dm_.TB_Kigwan.RecordCount(), 1);
+  EXPECT_EQ(count(), 2);
 }
 
 TEST(DataModuleOpen, MissingOrDamagedFileIsAnErrorNamingIt) {
