@@ -1,9 +1,16 @@
 #include "core/FileRoutines.h"
 
+#include <fcntl.h>
 #include <fnmatch.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "core/Clock.h"
@@ -77,6 +84,57 @@ bool CopyFiles(const std::string& source, const std::string& target, const std::
     std::error_code ec;
     fs::copy_file(fs::path(source) / *it, fs::path(target) / name,
                   fs::copy_options::overwrite_existing, ec);
+  }
+  return true;
+}
+
+bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
+  bytes.clear();
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), {});
+  return !in.bad();
+}
+
+bool ReplaceFileAtomically(const std::string& fileName, const std::string& bytes,
+                           std::string& error) {
+  fs::path file(fileName);
+  std::error_code ec;
+  if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
+  std::string temp = fileName + ".new-XXXXXX";
+  int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0)
+      ok = false;
+    else
+      done += static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  if (!ok) error = std::strerror(errno);
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = std::strerror(errno);
+  }
+  if (ok && std::rename(temp.c_str(), fileName.c_str()) != 0) {
+    ok = false;
+    error = std::strerror(errno);
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  int dir =
+      ::open(file.has_parent_path() ? file.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
   }
   return true;
 }

@@ -26,4 +26,14 @@ bool DeleteAllFiles(const std::string& folder);
 bool CopyFiles(const std::string& source, const std::string& target, const std::string& mask,
                bool timeStamp);
 
+// The whole file as bytes; false when it is missing or cannot be read.
+bool ReadWholeFile(const std::string& fileName, std::string& bytes);
+
+// Replaces the file with bytes so that a crash leaves either the old or the new file whole:
+// writes a copy beside it, syncs it, renames it over the file and syncs the folder (created when
+// missing). False with the reason when it fails; the old file is then untouched and no copy is
+// left behind.
+bool ReplaceFileAtomically(const std::string& fileName, const std::string& bytes,
+                           std::string& error);
+
 }  // namespace selvane

@@ -6,16 +6,10 @@
 #include <cctype>
 
 #include "core/Cp949.h"
+#include "core/TextRoutines.h"
 
 namespace selvane {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 std::string Quoted(const std::string& name) {
   return "\"" + name + "\"";
@@ -124,7 +118,7 @@ void TTable::RequireActive() const {
 
 std::optional<std::size_t> TTable::FieldIndex(const std::string& name) const {
   for (std::size_t i = 0; i < fields_.size(); ++i)
-    if (SameName(fields_[i].Name, name)) return i;
+    if (SameText(fields_[i].Name, name)) return i;
   return std::nullopt;
 }
 

@@ -31,6 +31,9 @@ std::string WithBackslash(std::string_view path);
 
 std::string Trim(std::string_view text);
 
+// Equal texts when ASCII letter case is ignored (names of columns, keys, values).
+bool SameText(std::string_view a, std::string_view b);
+
 // "YYYYMMDD" (fourDigitYear) or "YYMMDD" (90 and below are 20xx); 1990-01-01 for anything that
 // is not a valid date of that form.
 TDate TextToDate(std::string_view text, bool fourDigitYear);
