@@ -1,11 +1,19 @@
 #include "core/Startup.h"
 
+#include "core/EdiFolders.h"
+#include "core/EdiSettings.h"
 #include "core/Globals.h"
+#include "core/WaitMsg.h"
 
 namespace selvane {
 
 void InitializeUnits() {
+  const std::string registryError = InitEdiSettings();
   LoadWorkingFolders();
+  LoadEdiFolders();
+  // The program goes on with the default settings, but a damaged settings file must not go
+  // unnoticed: it is left as it is for the user to mend.
+  if (!registryError.empty()) WarningBox(registryError);
 }
 
 }  // namespace selvane

@@ -3,7 +3,9 @@
 
 namespace selvane {
 
-// The EDI settings are read, defaulted and written back, then the working folders are set.
+// The EDI settings are read, defaulted and written back (their folders created), then the
+// working folders are set and aligned with them. A settings file that cannot be used is shown
+// as a warning; the program then runs on the defaults.
 void InitializeUnits();
 
 }  // namespace selvane

@@ -1,0 +1,149 @@
+#include "core/EdiSettings.h"
+
+#include <sys/stat.h>
+
+#include "core/Globals.h"
+#include "core/Registry.h"
+#include "core/TextRoutines.h"
+
+namespace selvane {
+
+namespace {
+
+struct TTextValue {
+  const char* Name;
+  std::string TEdiConfig::*Field;
+  bool IsFolder;
+};
+
+struct TFlagValue {
+  const char* Name;
+  bool TEdiConfig::*Field;
+};
+
+const TTextValue kCommValues[] = {
+    {"Connect1", &TEdiConfig::Connect1, false},   {"Connect2", &TEdiConfig::Connect2, false},
+    {"Phone1", &TEdiConfig::Phone1, false},       {"Phone2", &TEdiConfig::Phone2, false},
+    {"ModemInit", &TEdiConfig::ModemInit, false}, {"Port", &TEdiConfig::Port, false},
+    {"Protocol", &TEdiConfig::Protocol, false},   {"Speed", &TEdiConfig::Speed, false},
+};
+
+const TTextValue kUserTexts[] = {
+    {"LoginID", &TEdiConfig::LoginID, false},    {"Password", &TEdiConfig::Password, false},
+    {"SendDir", &TEdiConfig::SendDir, true},     {"RecvDir", &TEdiConfig::RecvDir, true},
+    {"ResultDir", &TEdiConfig::ResultDir, true}, {"ScriptDir", &TEdiConfig::ScriptDir, true},
+};
+
+const TFlagValue kUserFlags[] = {
+    {"DeleteCheck", &TEdiConfig::DeleteCheck},     {"AppendCheck", &TEdiConfig::AppendCheck},
+    {"PasswordCheck", &TEdiConfig::PasswordCheck}, {"ErrorCheck", &TEdiConfig::ErrorCheck},
+    {"CompressCheck", &TEdiConfig::CompressCheck}, {"ResultCheck", &TEdiConfig::ResultCheck},
+    {"HeaderCheck", &TEdiConfig::HeaderCheck},     {"HeaderValCheck", &TEdiConfig::HeaderValCheck},
+    {"MessageCheck", &TEdiConfig::MessageCheck},
+};
+
+void ReadTexts(const TRegistry& registry, const TTextValue* values, std::size_t count,
+               TEdiConfig& config) {
+  for (std::size_t i = 0; i < count; ++i) {
+    auto stored = registry.ReadString(values[i].Name);
+    if (!stored) continue;
+    if (values[i].IsFolder && Trim(*stored).empty()) continue;
+    config.*values[i].Field = *stored;
+  }
+}
+
+void AddTexts(std::vector<TRegistryValue>& out, const TTextValue* values, std::size_t count,
+              const TEdiConfig& config) {
+  for (std::size_t i = 0; i < count; ++i)
+    out.push_back({values[i].Name, false, config.*values[i].Field, 0});
+}
+
+void Report(const TRegistry& registry, std::string* error) {
+  if (error != nullptr) *error = registry.Error();
+}
+
+}  // namespace
+
+std::string EdiCommKey(const std::string& programKey) {
+  return "Software\\" + programKey + "\\NetPost32\\Comm";
+}
+
+std::string EdiUserInfoKey(const std::string& programKey) {
+  return "Software\\" + programKey + "\\NetPost32\\UserInfo";
+}
+
+TEdiConfig DefaultEdiConfig(const std::string& programKey) {
+  TEdiConfig config;
+  config.ProgramKey = programKey;
+  config.Connect1 = std::string(kEdiPhone1) + "망";
+  config.Connect2 = "DNS망";
+  config.Phone1 = kEdiPhone1;
+  config.Phone2 = kEdiPhone2;
+  config.ModemInit = "atz";
+  config.Port = "COM1";
+  config.Protocol = "Zmodem";
+  config.Speed = "38400";
+  const std::string folder = ProgramFolder();
+  config.SendDir = folder + "Send";
+  config.RecvDir = folder + "Recv";
+  config.ResultDir = folder + "Result";
+  config.ScriptDir = folder + "Script";
+  return config;
+}
+
+bool ReadEdiSettings(TEdiConfig& config, const std::string& programKey, std::string* error) {
+  if (error != nullptr) error->clear();
+  TEdiConfig read = DefaultEdiConfig(programKey);
+  TRegistry registry;
+  if (!registry.OpenKey(EdiCommKey(programKey), false)) {
+    if (!registry.KeyWasMissing()) Report(registry, error);
+    return false;
+  }
+  ReadTexts(registry, kCommValues, std::size(kCommValues), read);
+  registry.CloseKey();
+  for (const auto& value : kCommValues) config.*value.Field = read.*value.Field;
+  config.ProgramKey = programKey;
+  if (!registry.OpenKey(EdiUserInfoKey(programKey), false)) {
+    if (!registry.KeyWasMissing()) Report(registry, error);
+    return false;
+  }
+  ReadTexts(registry, kUserTexts, std::size(kUserTexts), read);
+  for (const auto& flag : kUserFlags)
+    if (auto stored = registry.ReadInteger(flag.Name)) read.*flag.Field = *stored != 0;
+  read.ProgramDir = config.ProgramDir;
+  read.ProgramVersion = config.ProgramVersion;
+  read.LibraryDir = config.LibraryDir;
+  read.LibraryVersion = config.LibraryVersion;
+  config = read;
+  return true;
+}
+
+bool WriteEdiSettings(const TEdiConfig& config, std::string* error) {
+  if (error != nullptr) error->clear();
+  const std::string root = "Software\\" + config.ProgramKey;
+  std::vector<TRegistryValue> comm, user;
+  AddTexts(comm, kCommValues, std::size(kCommValues), config);
+  AddTexts(user, kUserTexts, std::size(kUserTexts), config);
+  for (const auto& flag : kUserFlags)
+    user.push_back({flag.Name, true, "", config.*flag.Field ? 1 : 0});
+  TRegistry registry;
+  if (!registry.OpenKey(root + "\\NETPOST32\\COMM", true) || !registry.WriteValues(comm) ||
+      !registry.OpenKey(root + "\\NETPOST32\\USERINFO", true) || !registry.WriteValues(user)) {
+    Report(registry, error);
+    return false;
+  }
+  return true;
+}
+
+std::string InitEdiSettings() {
+  TEdiConfig config = DefaultEdiConfig();
+  std::string error;
+  if (!ReadEdiSettings(config, kEdiProgramKey, &error)) config = DefaultEdiConfig();
+  std::string writeError;
+  if (!WriteEdiSettings(config, &writeError) && error.empty()) error = writeError;
+  for (const auto* folder : {&config.SendDir, &config.RecvDir, &config.ResultDir})
+    if (!Trim(*folder).empty()) ::mkdir(Trim(*folder).c_str(), 0777);
+  return error;
+}
+
+}  // namespace selvane
