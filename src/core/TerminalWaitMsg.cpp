@@ -36,6 +36,10 @@ bool TTerminalWaitMsg::ConfirmBox(const std::string& message, bool) {
   return Answer(message);
 }
 
+bool TTerminalWaitMsg::YesNoBox(const std::string& message, const std::string&, bool) {
+  return Answer(message);
+}
+
 int TTerminalWaitMsg::AskBox(const std::string& message, unsigned buttons) {
   bool yes = Answer(message);
   if (yes) return (buttons & mbYes) ? mrYes : mrOk;

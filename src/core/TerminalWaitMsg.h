@@ -32,6 +32,7 @@ class TTerminalWaitMsg : public IWaitMsg {
   void MessageBox(TMsgKind kind, const std::string& message, const std::string& caption) override;
   bool ConfirmBox(const std::string& message, bool defaultIsYes) override;
   int AskBox(const std::string& message, unsigned buttons) override;
+  bool YesNoBox(const std::string& message, const std::string& caption, bool) override;
 
  private:
   bool Answer(const std::string& message);

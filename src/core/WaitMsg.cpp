@@ -18,6 +18,7 @@ class TSilentWaitMsg : public IWaitMsg {
   int AskBox(const std::string&, unsigned buttons) override {
     return (buttons & mbNo) ? mrNo : mrCancel;
   }
+  bool YesNoBox(const std::string&, const std::string&, bool) override { return false; }
 };
 
 TSilentWaitMsg g_silent;
@@ -75,6 +76,9 @@ bool ConfirmBox(const std::string& message, bool defaultIsYes) {
 }
 int AskBox(const std::string& message, unsigned buttons) {
   return g_current->AskBox(message, buttons);
+}
+bool YesNoBox(const std::string& message, const std::string& caption, bool warningIcon) {
+  return g_current->YesNoBox(message, caption, warningIcon);
 }
 
 }  // namespace selvane

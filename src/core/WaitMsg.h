@@ -53,6 +53,8 @@ class IWaitMsg {
                           const std::string& caption) = 0;
   virtual bool ConfirmBox(const std::string& message, bool defaultIsYes) = 0;
   virtual int AskBox(const std::string& message, unsigned buttons) = 0;
+  virtual bool YesNoBox(const std::string& message, const std::string& caption,
+                        bool warningIcon) = 0;
 };
 
 // Installs the implementation (not owned); nullptr returns to the silent default, which answers
@@ -76,5 +78,8 @@ void ErrorBox(const std::string& message);
 void MessageBox(TMsgKind kind, const std::string& message, const std::string& caption);
 bool ConfirmBox(const std::string& message, bool defaultIsYes);
 int AskBox(const std::string& message, unsigned buttons);
+// A Yes/No question under a caption of its own (not the program title), with the question icon
+// or, when warningIcon, the warning icon; the default button is Yes. True only for Yes.
+bool YesNoBox(const std::string& message, const std::string& caption, bool warningIcon);
 
 }  // namespace selvane

@@ -49,12 +49,21 @@ void TScriptedWaitMsg::MessageBox(TMsgKind kind, const std::string& message,
   messages_.push_back({name, message, caption});
 }
 
-bool TScriptedWaitMsg::ConfirmBox(const std::string& message, bool) {
-  messages_.push_back({"confirm", message, kProgramTitle});
+bool TScriptedWaitMsg::NextConfirmAnswer() {
   if (confirmAnswers_.empty()) return false;
   bool answer = confirmAnswers_.front();
   confirmAnswers_.pop_front();
   return answer;
+}
+
+bool TScriptedWaitMsg::ConfirmBox(const std::string& message, bool) {
+  messages_.push_back({"confirm", message, kProgramTitle});
+  return NextConfirmAnswer();
+}
+
+bool TScriptedWaitMsg::YesNoBox(const std::string& message, const std::string& caption, bool) {
+  messages_.push_back({"confirm", message, caption});
+  return NextConfirmAnswer();
 }
 
 int TScriptedWaitMsg::AskBox(const std::string& message, unsigned buttons) {

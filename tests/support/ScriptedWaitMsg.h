@@ -11,7 +11,7 @@
 namespace selvane::test {
 
 struct TRecordedMessage {
-  std::string Kind;  // "info", "warning", "error", "confirm", "ask"
+  std::string Kind;  // "info", "warning", "error", "confirm" (also YesNoBox), "ask"
   std::string Text;
   std::string Caption;
 };
@@ -21,7 +21,8 @@ class TScriptedWaitMsg : public IWaitMsg {
   TScriptedWaitMsg();
   ~TScriptedWaitMsg() override;
 
-  // Answers for the next ConfirmBox (true = Yes) and AskBox (an TModalResult) calls, in order.
+  // Answers for the next ConfirmBox or YesNoBox (true = Yes) and AskBox (an TModalResult) calls, in
+  // order.
   void QueueAnswer(bool yes) { confirmAnswers_.push_back(yes); }
   void QueueAsk(int result) { askAnswers_.push_back(result); }
 
@@ -42,8 +43,10 @@ class TScriptedWaitMsg : public IWaitMsg {
   void MessageBox(TMsgKind kind, const std::string& message, const std::string& caption) override;
   bool ConfirmBox(const std::string& message, bool defaultIsYes) override;
   int AskBox(const std::string& message, unsigned buttons) override;
+  bool YesNoBox(const std::string& message, const std::string& caption, bool) override;
 
  private:
+  bool NextConfirmAnswer();
   std::vector<TRecordedMessage> messages_;
   std::vector<std::string> waitCalls_;
   std::deque<bool> confirmAnswers_;
