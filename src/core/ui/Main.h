@@ -1,0 +1,53 @@
+// The main window: the program's only permanent window. Its menu bar, tool bar (with the pop-up
+// menu of the code settings button) and status bar carry every command of the program. Each
+// command is a QAction found by its object name (menu items "Mnu...", tool-bar buttons "Btn...",
+// pop-up items "Pop..."); a tool-bar button or pop-up item only triggers the menu action it
+// stands for, so wiring the menu action wires all of them.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace selvane {
+
+// The support telephone number of the status bar.
+inline constexpr const char* kSupportTelephone = "1588-7382";
+
+class TFrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TFrmMain(QWidget* parent = nullptr);
+
+  // The menu item named (e.g. "MnuTrans"); nullptr when there is none.
+  QAction* MenuAction(const QString& objectName) const;
+
+  QMenu* PopCodes;  // the pop-up menu of the tool-bar button "코드설정"
+  QToolBar* ToolBar;
+  QLabel* StatusPanels[3];
+
+ signals:
+  // The window has closed and the program ends.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  QAction* AddItem(QMenu* menu, const char* objectName, const char* text, bool enabled);
+  // An action that triggers target and follows its enabled state.
+  QAction* Forward(QAction* target, const char* objectName, const QString& text);
+  void BtnCodesClick();
+  bool FormCloseQuery();
+  void FormClose();
+};
+
+}  // namespace selvane

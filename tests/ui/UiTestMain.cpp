@@ -1,0 +1,43 @@
+#include <QApplication>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "UiTest.h"
+
+namespace selvane::test {
+namespace {
+
+std::map<std::string, TUiTestRunner>& Runners() {
+  static std::map<std::string, TUiTestRunner> runners;
+  return runners;
+}
+
+}  // namespace
+
+TUiTestRegistrar::TUiTestRegistrar(const char* name, TUiTestRunner runner) {
+  Runners()[name] = std::move(runner);
+}
+
+}  // namespace selvane::test
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  auto& runners = selvane::test::Runners();
+  std::vector<char*> rest{argv[0]};
+  std::string only;
+  if (argc > 1 && argv[1][0] != '-') {
+    only = argv[1];
+    if (runners.count(only) == 0) {
+      std::cerr << "ui_tests: no test class " << only << '\n';
+      return 2;
+    }
+  }
+  for (int i = only.empty() ? 1 : 2; i < argc; ++i) rest.push_back(argv[i]);
+  int failures = 0;
+  for (auto& [name, run] : runners)
+    if (only.empty() || name == only) failures += run(int(rest.size()), rest.data());
+  return failures == 0 ? 0 : 1;
+}
