@@ -11,9 +11,14 @@ build:
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Builds, prepares the program folder build/program/ and starts the program there.
+# Builds, prepares the program folder build/program/ and starts the desktop program there. On a
+# machine without a display (no DISPLAY or WAYLAND_DISPLAY) Qt needs QT_QPA_PLATFORM: run then
+# uses offscreen, where the windows exist but nothing is visible (scripts/screenshot.sh shows them).
 run: build
-	$(BUILD)/bin/selvane-cli --home $(PROGRAM) check
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "make run: no display; starting with QT_QPA_PLATFORM=offscreen (nothing is visible)"; \
+	  export QT_QPA_PLATFORM=offscreen; fi; \
+	$(BUILD)/bin/selvane --home $(PROGRAM)
 
 # The logic tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 san:

@@ -163,7 +163,7 @@ void TFrmMain::CreateToolBar() {
   addButton(Forward(MenuAction("MnuBankCode"), "BtnBank", Text("은행등록")),
             QStyle::SP_DirHomeIcon);
   addButton(Forward(MenuAction("MnuEnvSetup"), "BtnEnv", Text("통신환경")),
-            QStyle::SP_DriveNetIcon);
+            QStyle::SP_ComputerIcon);
   addButton(Forward(MenuAction("MnuExit"), "BtnExit", Text("종료")), QStyle::SP_DialogCloseButton);
 }
 

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Saves a PNG of what the program shows, under a virtual X display (Xvfb), so that anyone can look
+# at the windows without a desktop.
+#
+#   scripts/screenshot.sh [WINDOW] [FILE.png]
+#
+# WINDOW: main (default), password, wait or progress renders that one window alone (tools/uishot);
+# program starts the real program and photographs the whole screen as it comes up (the start
+# password prompt). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
+# (BUILD=dir for another build); settings go to a throw-away registry file.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+window="${1:-main}"
+out="${2:-docs/${window}-window.png}"
+build="${BUILD:-build}"
+
+case "$window" in
+  main | password | wait | progress | program) ;;
+  *) echo "screenshot: unknown window '$window' (main, password, wait, progress, program)" >&2; exit 2 ;;
+esac
+
+[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --target uishot selvane program_folder >/dev/null
+
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR="$scratch"
+export NORVA_REGISTRY="$scratch/registry.reg"
+unset QT_QPA_PLATFORM
+mkdir -p "$(dirname "$out")"
+out="$(realpath -m "$out")"
+home="$(realpath "$build/program")"
+bin="$(realpath "$build/bin")"
+
+if [ "$window" = program ]; then
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$1/selvane" --home "$2" & pid=$!
+    sleep 3
+    import -window root "$3"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true' screenshot "$bin" "$home" "$out"
+else
+  xvfb-run -a -s "-screen 0 1024x768x24" "$bin/uishot" --home "$home" "$window" "$out" >/dev/null
+fi
+echo "$out"

@@ -1,0 +1,133 @@
+#include "core/ui/Program.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <exception>
+#include <memory>
+
+#include "core/DM.h"
+#include "core/Globals.h"
+#include "core/SingleInstance.h"
+#include "core/StartPassword.h"
+#include "core/Startup.h"
+#include "core/WaitMsg.h"
+#include "core/ui/Main.h"
+#include "core/ui/UserInput.h"
+#include "core/ui/WaitMsg.h"
+
+namespace selvane {
+namespace {
+
+std::vector<std::string> g_arguments;
+
+// An error that no window catches ends in the standard error box, not in a crash.
+class TApplication : public QApplication {
+ public:
+  TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+      ErrorBox(error.what());
+    } catch (...) {
+      ErrorBox("알 수 없는 오류가 발생했습니다.");
+    }
+    return false;
+  }
+};
+
+// Takes --home DIR off the arguments; the rest stay for the program.
+void ReadOptions(int argc, char** argv) {
+  g_arguments.clear();
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--home" && i + 1 < argc) {
+      SetProgramHome(argv[++i]);
+    } else {
+      g_arguments.push_back(arg);
+    }
+  }
+}
+
+class TWaitMsgInstalled {
+ public:
+  explicit TWaitMsgInstalled(IWaitMsg& implementation) { InstallWaitMsg(&implementation); }
+  ~TWaitMsgInstalled() { InstallWaitMsg(nullptr); }
+};
+
+}  // namespace
+
+const std::vector<std::string>& ProgramArguments() {
+  return g_arguments;
+}
+
+void UseProgramFont(QApplication& app) {
+  const QString family = QStringLiteral("NanumGothic");
+  if (QFontDatabase::families().contains(family)) app.setFont(QFont(family, 10));
+}
+
+TfrmUserInput* CreateStartPasswordPrompt(QWidget* parent) {
+  auto* prompt = new TfrmUserInput(parent);
+  prompt->SetCaption("비밀번호 확인");
+  prompt->SetLabelText("비밀번호");
+  prompt->SetMaskChar('*');
+  prompt->SetAllowEmpty(true);
+  prompt->SetCompare(true, ReadStartPassword());
+  prompt->SetMaxAttempts(3);
+  return prompt;
+}
+
+bool OpenDataModule(TDModule& dataModule) {
+  try {
+    dataModule.OpenDatabase();
+    return true;
+  } catch (const std::exception& error) {
+    ErrorBox(error.what());
+    return false;
+  }
+}
+
+int RunProgram(int argc, char** argv) {
+  ReadOptions(argc, argv);
+  TApplication app(argc, argv);
+
+  // A second start ends here, before it touches the settings or shows anything.
+  TSingleInstanceLock instance;
+  if (!instance.Acquire(kProgramTitle)) return 0;
+
+  TQtWaitMsg waitMsg;
+  TWaitMsgInstalled installed(waitMsg);
+  UseProgramFont(app);
+  try {
+    InitializeUnits();
+  } catch (const std::exception& error) {
+    ErrorBox(error.what());
+    return 1;
+  }
+  app.setApplicationName(QString::fromUtf8(kProgramTitle));
+
+  {
+    std::unique_ptr<TfrmUserInput> prompt;
+    try {
+      prompt.reset(CreateStartPasswordPrompt());
+    } catch (const std::exception& error) {
+      ErrorBox(error.what());  // an unreadable password setting must not let anyone in
+      return 1;
+    }
+    if (prompt->exec() != QDialog::Accepted) return 0;
+  }
+
+  TFrmMain main;
+  TDModule dataModule;
+  if (!OpenDataModule(dataModule)) return 1;
+
+  // The main window's close ends the program, also while other windows are open.
+  app.setQuitOnLastWindowClosed(false);
+  QObject::connect(&main, &TFrmMain::Closed, &app, &QCoreApplication::quit);
+  main.show();
+  return app.exec();
+}
+
+}  // namespace selvane
