@@ -7,9 +7,12 @@
 #include <QSignalSpy>
 #include <QToolBar>
 #include <memory>
+#include <stdexcept>
 
 #include "UiTest.h"
+#include "core/Date.h"
 #include "support/ScriptedWaitMsg.h"
+#include "transfer/HolidayCalendar.h"
 
 namespace selvane {
 namespace {
@@ -136,11 +139,14 @@ class TestMain : public QObject {
     AssertOneQuestion();
     if (QTest::currentTestFailed()) return;
 
+    const TDate newYear{2026, 1, 1};
+    QVERIFY(IsHoliday(newYear));  // the window built the holiday lists
     messages_->Clear();
     messages_->QueueAnswer(true);
     main_->MenuAction("MnuExit")->trigger();
     QVERIFY(!main_->isVisible());
     QCOMPARE(closed.count(), 1);
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, IsHoliday(newYear));  // and released them
     AssertOneQuestion();
     if (QTest::currentTestFailed()) return;
   }

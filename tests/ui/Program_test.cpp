@@ -109,6 +109,13 @@ class TestProgram : public QObject {
     }
   }
 
+  void undecodableStoredPasswordLetsNobodyIn() {
+    folder_->WriteFile("SELVANE.ini", "[General]\r\nPassword=\x7f\r\n");  // decodes to 0x80
+    QVERIFY(!PassStartPassword());
+    QCOMPARE(messages_->Messages().size(), std::size_t(1));
+    QCOMPARE(messages_->Messages()[0].Kind, std::string("error"));
+  }
+
   void unusableDatabaseIsReportedByName_data() {
     QTest::addColumn<QByteArray>("content");  // empty: no database file at all
     QTest::addColumn<QString>("message");

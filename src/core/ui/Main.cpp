@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/WaitMsg.h"
+#include "transfer/HolidayCalendar.h"
 
 namespace selvane {
 namespace {
@@ -30,6 +31,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(Text(kProgramTitle));
   setFixedSize(800, 600);
+  InitHolidayLists();  // the order windows check their dates against them
 
   CreateMenus();
   CreateToolBar();
@@ -200,6 +202,7 @@ bool TFrmMain::FormCloseQuery() {
 }
 
 void TFrmMain::FormClose() {
+  FreeHolidayLists();
   emit Closed();
 }
 

@@ -69,14 +69,26 @@ void UseProgramFont(QApplication& app) {
 }
 
 TfrmUserInput* CreateStartPasswordPrompt(QWidget* parent) {
+  const std::string expected = ReadStartPassword();
   auto* prompt = new TfrmUserInput(parent);
   prompt->SetCaption("비밀번호 확인");
   prompt->SetLabelText("비밀번호");
   prompt->SetMaskChar('*');
   prompt->SetAllowEmpty(true);
-  prompt->SetCompare(true, ReadStartPassword());
+  prompt->SetCompare(true, expected);
   prompt->SetMaxAttempts(3);
   return prompt;
+}
+
+bool PassStartPassword() {
+  std::unique_ptr<TfrmUserInput> prompt;
+  try {
+    prompt.reset(CreateStartPasswordPrompt());
+  } catch (const std::exception& error) {
+    ErrorBox(error.what());  // a password setting that cannot be read lets nobody in
+    return false;
+  }
+  return prompt->exec() == QDialog::Accepted;
 }
 
 bool OpenDataModule(TDModule& dataModule) {
@@ -108,16 +120,7 @@ int RunProgram(int argc, char** argv) {
   }
   app.setApplicationName(QString::fromUtf8(kProgramTitle));
 
-  {
-    std::unique_ptr<TfrmUserInput> prompt;
-    try {
-      prompt.reset(CreateStartPasswordPrompt());
-    } catch (const std::exception& error) {
-      ErrorBox(error.what());  // an unreadable password setting must not let anyone in
-      return 1;
-    }
-    if (prompt->exec() != QDialog::Accepted) return 0;
-  }
+  if (!PassStartPassword()) return 0;
 
   TFrmMain main;
   TDModule dataModule;

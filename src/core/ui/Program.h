@@ -30,6 +30,10 @@ const std::vector<std::string>& ProgramArguments();
 // it.
 TfrmUserInput* CreateStartPasswordPrompt(QWidget* parent = nullptr);
 
+// Asks the start password modally; true only when the prompt ends with OK. A stored password
+// that cannot be decoded is an error box, and the result is false.
+bool PassStartPassword();
+
 // Opens the database of the program folder in the data module. A missing or unreadable file is
 // an error box that names it, and the result is false.
 bool OpenDataModule(TDModule& dataModule);
