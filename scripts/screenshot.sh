@@ -4,7 +4,7 @@
 #
 #   scripts/screenshot.sh [WINDOW] [FILE.png]
 #
-# WINDOW: main (default), password, wait or progress renders that one window alone (tools/uishot);
+# WINDOW: main (default), institution, password, wait or progress renders that one window alone (tools/uishot);
 # program starts the real program and photographs the whole screen as it comes up (the start
 # password prompt). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
 # (BUILD=dir for another build); settings go to a throw-away registry file.
@@ -16,8 +16,8 @@ out="${2:-docs/${window}-window.png}"
 build="${BUILD:-build}"
 
 case "$window" in
-  main | password | wait | progress | program) ;;
-  *) echo "screenshot: unknown window '$window' (main, password, wait, progress, program)" >&2; exit 2 ;;
+  main | institution | password | wait | progress | program) ;;
+  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, program)" >&2; exit 2 ;;
 esac
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include "ModalDriver.h"
 #include "UiTest.h"
 #include "core/DM.h"
+#include "core/ui/Main.h"
 #include "reference/ui/BankCode.h"
 #include "reference/ui/BankResult.h"
 #include "reference/ui/DongSetting.h"
@@ -310,6 +312,36 @@ class TestCodeTables : public QObject {
     QCOMPARE(msg_->Texts(), std::vector<std::string>{"코드는 반드시  2자리 입력하여야 합니다."});
     QCOMPARE(QString::fromStdString(msg_->Messages()[0].Caption), QString(kInputError));
     QCOMPARE(QApplication::focusWidget(), form.DBEdit1);
+  }
+
+  // Every way to a code table in the main window opens its window modally, on the data module.
+  void mainWindowOpensEachCodeTable_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("institutions") << "MnuKigwan" << QStringLiteral("이용자코드");
+    QTest::newRow("dongs") << "MnuDong" << QStringLiteral("코드설정 행정사무소");
+    QTest::newRow("items") << "MnuLargeItm" << QStringLiteral("코드설정 - 항목등록");
+    QTest::newRow("banks") << "MnuBankCode" << QStringLiteral("코드설정 - 은행");
+    QTest::newRow("result codes") << "MnuBankResult" << QStringLiteral("은행별 에러코드");
+    QTest::newRow("pop-up institutions") << "PopKigwan" << QStringLiteral("이용자코드");
+    QTest::newRow("pop-up result codes") << "PopBankResult" << QStringLiteral("은행별 에러코드");
+    QTest::newRow("button bank registration") << "BtnBank" << QStringLiteral("코드설정 - 은행");
+  }
+  void mainWindowOpensEachCodeTable() {
+    QFETCH(QString, action);
+    QFETCH(QString, caption);
+    TFrmMain main;
+    main.show();
+    auto* command = main.findChild<QAction*>(action);
+    QVERIFY(command && command->isEnabled());
+    QString opened;
+    test::WhenModal<TCodeTableForm>([&](TCodeTableForm& form) {
+      opened = form.windowTitle();
+      QTest::mouseClick(form.BtnExit, Qt::LeftButton);
+    });
+    command->trigger();
+    QCOMPARE(opened, caption);
+    QVERIFY(msg_->Messages().empty());
   }
 
  private:

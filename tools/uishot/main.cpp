@@ -1,5 +1,5 @@
 // uishot [--home DIR] WINDOW FILE.png: shows one window of the program and saves what it
-// paints. WINDOW is main, password, wait or progress.
+// paints. WINDOW is main, institution, password, wait or progress.
 #include <QApplication>
 #include <QDialog>
 #include <QPixmap>
@@ -15,6 +15,7 @@
 #include "core/ui/Program.h"
 #include "core/ui/UserInput.h"
 #include "core/ui/WaitMsg.h"
+#include "reference/ui/KiGwan.h"
 
 using namespace selvane;
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.size() != 2) {
-    std::cerr << "usage: uishot [--home DIR] main|password|wait|progress FILE.png\n";
+    std::cerr << "usage: uishot [--home DIR] main|institution|password|wait|progress FILE.png\n";
     return 2;
   }
   const std::string& window = args[0];
@@ -59,6 +60,13 @@ int main(int argc, char** argv) {
     main.show();
     Settle();
     picture = main.grab();
+  } else if (window == "institution") {
+    TDModule dataModule;
+    dataModule.OpenDatabase();
+    TFrmKigwan form(dataModule);
+    form.show();
+    Settle();
+    picture = form.grab();
   } else if (window == "password") {
     std::unique_ptr<TfrmUserInput> prompt(CreateStartPasswordPrompt());
     prompt->show();

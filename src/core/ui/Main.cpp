@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/WaitMsg.h"
+#include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
 
 namespace selvane {
@@ -36,6 +37,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
+  WireCodeTableCommands(*this);
 
   auto* background = new QWidget(this);
   background->setObjectName("Background");
