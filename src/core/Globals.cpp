@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "core/TextRoutines.h"
 
@@ -33,9 +34,24 @@ std::string RunningProgramFolder() {
 }  // namespace
 
 void SetProgramHome(const std::string& folder) {
+  // NORVA_HOME carries the choice to the components loaded into the process, which have their
+  // own copy of these globals; clearing the choice puts the environment back as it was.
+  static bool exported = false;
+  static std::optional<std::string> before;
+  if (!exported) {
+    const char* env = std::getenv("NORVA_HOME");
+    before = env != nullptr ? std::optional<std::string>(env) : std::nullopt;
+  }
   g_home = folder.empty()
                ? std::string()
                : WithBackslash(std::filesystem::absolute(folder).lexically_normal().string());
+  exported = !g_home.empty();
+  if (exported)
+    ::setenv("NORVA_HOME", g_home.c_str(), 1);
+  else if (before)
+    ::setenv("NORVA_HOME", before->c_str(), 1);
+  else
+    ::unsetenv("NORVA_HOME");
 }
 
 std::string ProgramFolder() {

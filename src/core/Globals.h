@@ -27,6 +27,8 @@ extern std::string CurrentItemName;
 // The program folder: the one named by SetProgramHome (--home), else by NORVA_HOME, else the
 // folder of the running program file. Always ends with the separator.
 std::string ProgramFolder();
+// Names the program folder (also as NORVA_HOME, for the components of the process); the empty
+// text returns to the default.
 void SetProgramHome(const std::string& folder);
 
 // Sets ExeDir, DataDir, IniFileName and the default SendDir, RecvDir, ResultDir from the program
