@@ -10,31 +10,20 @@ namespace selvane {
 
 namespace {
 
-struct TTextValue {
-  const char* Name;
-  std::string TEdiConfig::*Field;
-  bool IsFolder;
-};
-
-struct TFlagValue {
-  const char* Name;
-  bool TEdiConfig::*Field;
-};
-
-const TTextValue kCommValues[] = {
+const TEdiTextValue kCommValues[] = {
     {"Connect1", &TEdiConfig::Connect1, false},   {"Connect2", &TEdiConfig::Connect2, false},
     {"Phone1", &TEdiConfig::Phone1, false},       {"Phone2", &TEdiConfig::Phone2, false},
     {"ModemInit", &TEdiConfig::ModemInit, false}, {"Port", &TEdiConfig::Port, false},
     {"Protocol", &TEdiConfig::Protocol, false},   {"Speed", &TEdiConfig::Speed, false},
 };
 
-const TTextValue kUserTexts[] = {
+const TEdiTextValue kUserTexts[] = {
     {"LoginID", &TEdiConfig::LoginID, false},    {"Password", &TEdiConfig::Password, false},
     {"SendDir", &TEdiConfig::SendDir, true},     {"RecvDir", &TEdiConfig::RecvDir, true},
     {"ResultDir", &TEdiConfig::ResultDir, true}, {"ScriptDir", &TEdiConfig::ScriptDir, true},
 };
 
-const TFlagValue kUserFlags[] = {
+const TEdiFlagValue kUserFlags[] = {
     {"DeleteCheck", &TEdiConfig::DeleteCheck},     {"AppendCheck", &TEdiConfig::AppendCheck},
     {"PasswordCheck", &TEdiConfig::PasswordCheck}, {"ErrorCheck", &TEdiConfig::ErrorCheck},
     {"CompressCheck", &TEdiConfig::CompressCheck}, {"ResultCheck", &TEdiConfig::ResultCheck},
@@ -42,20 +31,19 @@ const TFlagValue kUserFlags[] = {
     {"MessageCheck", &TEdiConfig::MessageCheck},
 };
 
-void ReadTexts(const TRegistry& registry, const TTextValue* values, std::size_t count,
+void ReadTexts(const TRegistry& registry, std::span<const TEdiTextValue> values,
                TEdiConfig& config) {
-  for (std::size_t i = 0; i < count; ++i) {
-    auto stored = registry.ReadString(values[i].Name);
+  for (const auto& value : values) {
+    auto stored = registry.ReadString(value.Name);
     if (!stored) continue;
-    if (values[i].IsFolder && Trim(*stored).empty()) continue;
-    config.*values[i].Field = *stored;
+    if (value.IsFolder && Trim(*stored).empty()) continue;
+    config.*value.Field = *stored;
   }
 }
 
-void AddTexts(std::vector<TRegistryValue>& out, const TTextValue* values, std::size_t count,
+void AddTexts(std::vector<TRegistryValue>& out, std::span<const TEdiTextValue> values,
               const TEdiConfig& config) {
-  for (std::size_t i = 0; i < count; ++i)
-    out.push_back({values[i].Name, false, config.*values[i].Field, 0});
+  for (const auto& value : values) out.push_back({value.Name, false, config.*value.Field, 0});
 }
 
 void Report(const TRegistry& registry, std::string* error) {
@@ -63,6 +51,16 @@ void Report(const TRegistry& registry, std::string* error) {
 }
 
 }  // namespace
+
+std::span<const TEdiTextValue> EdiCommValues() {
+  return kCommValues;
+}
+std::span<const TEdiTextValue> EdiUserTexts() {
+  return kUserTexts;
+}
+std::span<const TEdiFlagValue> EdiUserFlags() {
+  return kUserFlags;
+}
 
 std::string EdiCommKey(const std::string& programKey) {
   return "Software\\" + programKey + "\\NetPost32\\Comm";
@@ -99,7 +97,7 @@ bool ReadEdiSettings(TEdiConfig& config, const std::string& programKey, std::str
     if (!registry.KeyWasMissing()) Report(registry, error);
     return false;
   }
-  ReadTexts(registry, kCommValues, std::size(kCommValues), read);
+  ReadTexts(registry, kCommValues, read);
   registry.CloseKey();
   for (const auto& value : kCommValues) config.*value.Field = read.*value.Field;
   config.ProgramKey = programKey;
@@ -107,7 +105,7 @@ bool ReadEdiSettings(TEdiConfig& config, const std::string& programKey, std::str
     if (!registry.KeyWasMissing()) Report(registry, error);
     return false;
   }
-  ReadTexts(registry, kUserTexts, std::size(kUserTexts), read);
+  ReadTexts(registry, kUserTexts, read);
   for (const auto& flag : kUserFlags)
     if (auto stored = registry.ReadInteger(flag.Name)) read.*flag.Field = *stored != 0;
   read.ProgramDir = config.ProgramDir;
@@ -122,8 +120,8 @@ bool WriteEdiSettings(const TEdiConfig& config, std::string* error) {
   if (error != nullptr) error->clear();
   const std::string root = "Software\\" + config.ProgramKey;
   std::vector<TRegistryValue> comm, user;
-  AddTexts(comm, kCommValues, std::size(kCommValues), config);
-  AddTexts(user, kUserTexts, std::size(kUserTexts), config);
+  AddTexts(comm, kCommValues, config);
+  AddTexts(user, kUserTexts, config);
   for (const auto& flag : kUserFlags)
     user.push_back({flag.Name, true, "", config.*flag.Field ? 1 : 0});
   TRegistry registry;

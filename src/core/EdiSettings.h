@@ -3,6 +3,7 @@
 // key ...\UserInfo the user, the folders and the component's option flags (integers 0 or 1).
 #pragma once
 
+#include <span>
 #include <string>
 
 namespace selvane {
@@ -45,6 +46,20 @@ struct TEdiConfig {
 
   bool operator==(const TEdiConfig&) const = default;
 };
+
+// The stored values of the record, in their order in the keys.
+struct TEdiTextValue {
+  const char* Name;
+  std::string TEdiConfig::*Field;
+  bool IsFolder;
+};
+struct TEdiFlagValue {
+  const char* Name;
+  bool TEdiConfig::*Field;
+};
+std::span<const TEdiTextValue> EdiCommValues();  // the eight of the Comm key
+std::span<const TEdiTextValue> EdiUserTexts();   // the six texts of the UserInfo key
+std::span<const TEdiFlagValue> EdiUserFlags();   // its nine flags
 
 // The dial-up numbers of the EDI network and the primary network name built from the first.
 inline constexpr const char* kEdiPhone1 = "01455";

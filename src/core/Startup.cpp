@@ -4,11 +4,13 @@
 #include "core/EdiSettings.h"
 #include "core/Globals.h"
 #include "core/WaitMsg.h"
+#include "edi/EdiLibrary.h"
 
 namespace selvane {
 
 void InitializeUnits() {
   const std::string registryError = InitEdiSettings();
+  ResetEdiLastCall();
   LoadWorkingFolders();
   LoadEdiFolders();
   // The program goes on with the default settings, but a damaged settings file must not go

@@ -1,0 +1,9 @@
+#include "EnvSetup.h"
+
+namespace selvane::netpost {
+
+int RunEnvSetup(const std::string&) {
+  return 0;
+}
+
+}  // namespace selvane::netpost
