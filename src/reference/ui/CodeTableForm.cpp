@@ -346,6 +346,7 @@ void TCodeTableForm::RefreshGrid() {
           new QTableWidgetItem(QString::fromStdString(row.Values[indexes[c]].AsString())));
     if (gridRows_[r] == current) currentRow = static_cast<int>(r);
   }
+  DBGrid1->resizeColumnsToContents();
   if (currentRow >= 0) DBGrid1->setCurrentCell(currentRow, 0);
   refreshing_ = false;
 }
