@@ -5,6 +5,7 @@
 #   scripts/screenshot.sh [WINDOW] [FILE.png]
 #
 # WINDOW: main (default), institution, password, wait or progress renders that one window alone (tools/uishot);
+# main shows its notice panel with the sample page of scripts/notice/, served on 127.0.0.1:8050;
 # program starts the real program and photographs the whole screen as it comes up (the start
 # password prompt). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
 # (BUILD=dir for another build); settings go to a throw-away registry file.
@@ -33,6 +34,17 @@ mkdir -p "$(dirname "$out")"
 out="$(realpath -m "$out")"
 home="$(realpath "$build/program")"
 bin="$(realpath "$build/bin")"
+
+if [ "$window" = main ]; then
+  # A copy of the program folder whose notice server is a local one serving the sample page.
+  cp -r "$home" "$scratch/program"
+  home="$scratch/program"
+  printf '\n[Server]\nNoticeHost=127.0.0.1\n' >>"$home/SELVANE.ini"
+  python3 -m http.server 8050 --bind 127.0.0.1 --directory scripts/notice >/dev/null 2>&1 &
+  server=$!
+  trap 'kill "$server" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+  sleep 1
+fi
 
 if [ "$window" = program ]; then
   xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

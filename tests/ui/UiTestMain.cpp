@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "UiTest.h"
+#include "core/ui/Program.h"
 
 namespace selvane::test {
 namespace {
@@ -24,6 +25,7 @@ TUiTestRegistrar::TUiTestRegistrar(const char* name, TUiTestRunner runner) {
 }  // namespace selvane::test
 
 int main(int argc, char** argv) {
+  selvane::PrepareWebEngine();
   QApplication app(argc, argv);
   auto& runners = selvane::test::Runners();
   std::vector<char*> rest{argv[0]};

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QTimer>
+#include <QWebEngineView>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -37,6 +38,7 @@ void Settle() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  selvane::PrepareWebEngine();
   QApplication app(argc, argv);
   UseProgramFont(app);
   std::vector<std::string> args(argv + 1, argv + argc);
@@ -58,6 +60,13 @@ int main(int argc, char** argv) {
   if (window == "main") {
     TFrmMain main;
     main.show();
+    if (main.WebNotice != nullptr) {
+      // The browser engine starts and loads the notice page; give it a while, not forever.
+      QEventLoop loop;
+      QObject::connect(main.WebNotice, &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
+      QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+      loop.exec();
+    }
     Settle();
     picture = main.grab();
   } else if (window == "institution") {

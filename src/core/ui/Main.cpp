@@ -3,21 +3,41 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWebEngineView>
 
+#include "core/DeleteAllData.h"
+#include "core/EdiSettings.h"
+#include "core/Globals.h"
+#include "core/PreSendCheck.h"
+#include "core/Registry.h"
+#include "core/TextRoutines.h"
 #include "core/WaitMsg.h"
+#include "core/WebServers.h"
+#include "core/ui/NhStatus.h"
+#include "core/ui/Program.h"
 #include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
 
 namespace selvane {
 namespace {
+
+// The communication type of the EDI settings; -1 when it is missing.
+int ReadComType() {
+  TRegistry registry;
+  if (!registry.OpenKey(EdiCommKey(kEdiProgramKey), true)) return -1;
+  return registry.ReadInteger("COM-TYPE").value_or(-1);
+}
 
 QString Text(const char* utf8) {
   return QString::fromUtf8(utf8);
@@ -30,9 +50,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   // Single border with the system menu only: no minimise or maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(Text(kProgramTitle));
   setFixedSize(800, 600);
-  InitHolidayLists();  // the order windows check their dates against them
 
   CreateMenus();
   CreateToolBar();
@@ -53,7 +71,22 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   layout->addWidget(title, 0, Qt::AlignHCenter);
   layout->addWidget(subtitle, 0, Qt::AlignHCenter);
   layout->addStretch(3);
-  setCentralWidget(background);
+
+  auto* client = new QWidget(this);
+  auto* row = new QHBoxLayout(client);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(background, 1);
+  PnlNotice = new QWidget(client);
+  PnlNotice->setObjectName("PnlNotice");
+  PnlNotice->setFixedWidth(222);
+  PnlNotice->hide();
+  (new QVBoxLayout(PnlNotice))->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(PnlNotice);
+  setCentralWidget(client);
+
+  FormCreate();
+  WireCommands();
 
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -201,6 +234,114 @@ void TFrmMain::CreateStatusBar() {
 
 bool TFrmMain::FormCloseQuery() {
   return YesNoBox("프로그램을 종료하시겠습니까?", "보건노르바뱅킹프로그램종료", false);
+}
+
+void TFrmMain::FormCreate() {
+  setWindowTitle(Text(kProgramTitle));
+  InitHolidayLists();  // the order windows check their dates against them
+  ComType = ReadComType();
+  if (ComType == 0) {
+    // The upgrade settings and the upgrade check come with the upgrade component; until then the
+    // item is there but not usable.
+    QAction* upgrade =
+        AddItem(findChild<QMenu*>("MnuSettings"), "MnuUpgrade", "자동업그레이드설정", false);
+    upgrade->setData(100);
+  }
+}
+
+void TFrmMain::WireCommands() {
+  connect(MenuAction("MnuSendRecv"), &QAction::triggered, this, [this] { SendClick(3); });
+  connect(MenuAction("MnuSend"), &QAction::triggered, this, [this] { SendClick(1); });
+  connect(MenuAction("MnuRecv"), &QAction::triggered, this, [this] { RecvClick(2); });
+  connect(MenuAction("MnuReRecv"), &QAction::triggered, this, [this] { RecvClick(4); });
+
+  QAction* status = MenuAction("MnuNhStatus");
+  status->setEnabled(true);
+  connect(status, &QAction::triggered, this, [] { ShowNhStatus(); });
+
+  QAction* deleteAll = MenuAction("MnuDeleteAll");
+  deleteAll->setEnabled(true);
+  connect(deleteAll, &QAction::triggered, this, [] { DeleteAllTransferData(*DModule); });
+}
+
+void TFrmMain::SetNorvaEdiOpener(std::function<void(int mode)> opener) {
+  openNorvaEdi_ = std::move(opener);
+  for (const char* name : {"MnuSendRecv", "MnuSend", "MnuRecv", "MnuReRecv"})
+    MenuAction(name)->setEnabled(bool(openNorvaEdi_));
+}
+
+void TFrmMain::SendClick(int mode) {
+  if (!openNorvaEdi_ || !PreSendChecks(*DModule)) return;
+  openNorvaEdi_(mode);
+}
+
+void TFrmMain::RecvClick(int mode) {
+  if (openNorvaEdi_) openNorvaEdi_(mode);
+}
+
+void TFrmMain::FormActivate() {
+  const std::vector<std::string>& arguments = ProgramArguments();
+  if (!arguments.empty()) TestMode = SameText(arguments[0], "TEST");
+}
+
+void TFrmMain::FormShow() {
+  // The EDI component tells this program's kind by AppTypeCode; an existing value is the
+  // user's, and a missing key is left missing. Failures here are of no concern to the user.
+  TRegistry registry;
+  if (registry.OpenKey("Software\\Selvane.exe\\NETPOST32\\USERINFO", false) &&
+      !registry.ValueExists("AppTypeCode"))
+    registry.WriteString("AppTypeCode", "KVT");
+  registry.CloseKey();
+  ShowNotice();
+}
+
+void TFrmMain::ShowNotice() {
+  // The panel appears only once the notice server answers; any failure leaves it hidden.
+  PnlNotice->hide();
+  std::string url;
+  try {
+    url = NoticeUrl();
+  } catch (...) {
+    return;
+  }
+  if (url.empty()) return;  // turned off in the settings
+  if (WebNotice == nullptr) {
+    WebNotice = new QWebEngineView(PnlNotice);
+    WebNotice->setObjectName("WebNotice");
+    WebNotice->setContextMenuPolicy(Qt::NoContextMenu);
+    PnlNotice->layout()->addWidget(WebNotice);
+    connect(WebNotice, &QWebEngineView::loadStarted, PnlNotice, &QWidget::show);
+    connect(WebNotice, &QWebEngineView::loadFinished, this, &TFrmMain::NoticeLoadFinished);
+  }
+  WebNotice->load(QUrl(QString::fromStdString(url)));
+}
+
+void TFrmMain::NoticeLoadFinished(bool ok) {
+  // A failed load shows the browser's own error page; a server's "404" page names itself in its
+  // address or title. Neither is a notice.
+  if (!ok || WebNotice->url().toString().contains("404") || WebNotice->title().contains("404")) {
+    PnlNotice->hide();
+    return;
+  }
+  // The panel is narrow: the page must not scroll. A load without a document is no notice.
+  QPointer<QWidget> panel = PnlNotice;
+  WebNotice->page()->runJavaScript(
+      QStringLiteral("(function () { if (!document.body) return false;"
+                     " document.body.style.overflowX = 'hidden';"
+                     " document.body.style.overflowY = 'hidden'; return true; })()"),
+      [panel](const QVariant& hasBody) {
+        if (panel && !hasBody.toBool()) panel->hide();
+      });
+}
+
+void TFrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+bool TFrmMain::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QMainWindow::event(event);
 }
 
 void TFrmMain::FormClose() {

@@ -6,8 +6,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
+class QWebEngineView;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -27,9 +29,21 @@ class TFrmMain : public QMainWindow {
   // The menu item named (e.g. "MnuTrans"); nullptr when there is none.
   QAction* MenuAction(const QString& objectName) const;
 
+  // The send/receive window in a mode (1 send, 2 receive, 3 send and receive, 4 re-receive),
+  // shown modally. The four communication items are usable once an opener is installed.
+  void SetNorvaEdiOpener(std::function<void(int mode)> opener);
+
+  // Every activation: a first command-line argument sets test mode ("TEST" in any letter case).
+  void FormActivate();
+
   QMenu* PopCodes;  // the pop-up menu of the tool-bar button "코드설정"
   QToolBar* ToolBar;
   QLabel* StatusPanels[3];
+  // The communication type read at creation; -1 when the setting is missing.
+  int ComType = -1;
+  // The notice panel along the right edge and its browser (made when the window is first shown).
+  QWidget* PnlNotice;
+  QWebEngineView* WebNotice = nullptr;
 
  signals:
   // The window has closed and the program ends.
@@ -37,6 +51,8 @@ class TFrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void CreateMenus();
@@ -46,6 +62,15 @@ class TFrmMain : public QMainWindow {
   // An action that triggers target and follows its enabled state.
   QAction* Forward(QAction* target, const char* objectName, const QString& text);
   void BtnCodesClick();
+  void FormCreate();
+  void WireCommands();
+  void FormShow();
+  void ShowNotice();
+  void NoticeLoadFinished(bool ok);
+  void SendClick(int mode);
+  void RecvClick(int mode);
+
+  std::function<void(int mode)> openNorvaEdi_;
   bool FormCloseQuery();
   void FormClose();
 };

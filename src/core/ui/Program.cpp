@@ -1,5 +1,6 @@
 #include "core/ui/Program.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -63,6 +64,16 @@ const std::vector<std::string>& ProgramArguments() {
   return g_arguments;
 }
 
+void SetProgramArguments(std::vector<std::string> arguments) {
+  g_arguments = std::move(arguments);
+}
+
+void PrepareWebEngine() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
 void UseProgramFont(QApplication& app) {
   const QString family = QStringLiteral("NanumGothic");
   if (QFontDatabase::families().contains(family)) app.setFont(QFont(family, 10));
@@ -103,6 +114,7 @@ bool OpenDataModule(TDModule& dataModule) {
 
 int RunProgram(int argc, char** argv) {
   ReadOptions(argc, argv);
+  PrepareWebEngine();
   TApplication app(argc, argv);
 
   // A second start ends here, before it touches the settings or shows anything.

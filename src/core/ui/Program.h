@@ -24,6 +24,11 @@ void UseProgramFont(QApplication& app);
 // The command-line arguments of the program after the options of RunProgram (the first may be
 // TEST).
 const std::vector<std::string>& ProgramArguments();
+void SetProgramArguments(std::vector<std::string> arguments);
+
+// Before the application object: the browser engine of the web panels wants shared OpenGL
+// contexts, and as root it refuses to start unless its sandbox is turned off.
+void PrepareWebEngine();
 
 // The start password prompt: caption "비밀번호 확인", label "비밀번호", masked input, empty
 // allowed, compared with ReadStartPassword, three attempts. The caller shows it modally and owns
