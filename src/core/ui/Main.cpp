@@ -17,7 +17,6 @@
 #include <QWebEngineView>
 
 #include "core/DeleteAllData.h"
-#include "core/EdiSettings.h"
 #include "core/Globals.h"
 #include "core/PreSendCheck.h"
 #include "core/Registry.h"
@@ -26,18 +25,12 @@
 #include "core/WebServers.h"
 #include "core/ui/NhStatus.h"
 #include "core/ui/Program.h"
+#include "edi/EdiLibrary.h"
 #include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
 
 namespace selvane {
 namespace {
-
-// The communication type of the EDI settings; -1 when it is missing.
-int ReadComType() {
-  TRegistry registry;
-  if (!registry.OpenKey(EdiCommKey(kEdiProgramKey), true)) return -1;
-  return registry.ReadInteger("COM-TYPE").value_or(-1);
-}
 
 QString Text(const char* utf8) {
   return QString::fromUtf8(utf8);

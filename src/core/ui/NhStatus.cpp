@@ -7,22 +7,12 @@
 #include <QWebEngineView>
 
 #include "core/DM.h"
-#include "core/EdiSettings.h"
 #include "core/Query.h"
-#include "core/Registry.h"
 #include "core/WaitMsg.h"
 #include "core/WebServers.h"
+#include "edi/EdiLibrary.h"
 
 namespace selvane {
-
-namespace {
-// The EDI user ID; empty when the key or the value is missing.
-std::string ReadEdiLoginId() {
-  TRegistry registry;
-  if (!registry.OpenKey(EdiUserInfoKey(kEdiProgramKey), false)) return "";
-  return registry.ReadString("LoginID").value_or("");
-}
-}  // namespace
 
 TFrmNhStatus::TFrmNhStatus(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("FrmNhStatus");
