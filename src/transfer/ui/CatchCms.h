@@ -1,0 +1,91 @@
+// The layout window: named record layouts of recipient files (rows of TBCath), their positions
+// typed into a grid or marked in a sample of the file, and the conversion of a whole file into
+// recipients of the current order.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "core/DM.h"
+#include "transfer/OrderEditing.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTableWidget;
+class QToolButton;
+
+namespace selvane {
+
+class TfmCatchCMS : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfmCatchCMS(TDModule& dm, QWidget* parent = nullptr);
+  ~TfmCatchCMS() override;
+
+  QToolButton* BtnInsert;
+  QToolButton* BtnEdit;
+  QToolButton* BtnDelete;
+  QToolButton* BtnSave;
+  QToolButton* BtnCancel;
+  QToolButton* BtnOpenDlg;
+  QToolButton* BtnConvert;
+  QToolButton* BtnExit;
+  QTableWidget* DBGrid;
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+  QTableWidget* Grid;
+  QLabel* Ruler;
+  QPlainTextEdit* Memo;
+  QLabel* lbl_JaGubun;
+  QComboBox* cb_JaGubun;
+  QMenu* PopupMenu;
+
+  TEditMode Mode() const { return mode_; }
+  const std::string& FileName() const { return fileName_; }
+
+  void FormCreate();
+  void FormActivate();
+  void BtnInsertClick(QToolButton* sender);
+  void BtnSaveClick();
+  void BtnCancelClick();
+  void BtnDeleteClick();
+  void BtnOpenDlgClick();
+  void BtnConvertClick();
+  void BtnExitClick();
+  // Ctrl held while the mouse button is released over the sample: the selection becomes the
+  // current grid row's start and size.
+  void MemoMouseUp(bool ctrlHeld);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QToolButton* AddButton(const QString& text, const char* name, const QKeySequence& key);
+  void SetMode(TEditMode mode);
+  void FillGrid();
+  void RefreshContent();
+  void RefreshLayoutList();
+  void ShowLayout();
+  void DataChange();
+  void LoadSample();
+  QString Cell(int row, int col) const;
+  void SetCell(int row, int col, const QString& text);
+
+  TDModule& dm_;
+  TEditMode mode_ = TEditMode::Browse;
+  std::string fileName_;
+  std::vector<std::string> sample_;  // CP949 lines
+  std::vector<std::int64_t> layoutRows_;
+  bool filling_ = false;
+  bool activated_ = false;
+};
+
+}  // namespace selvane
