@@ -1,0 +1,117 @@
+#include "edi/EDIRecv.h"
+
+#include <filesystem>
+
+#include "core/BankCodes.h"
+#include "core/FileRoutines.h"
+#include "core/Globals.h"
+#include "formats/RecvTrans_Sinhan.h"
+#include "formats/Recv_Standard.h"
+
+namespace selvane {
+namespace {
+
+// The receive table, in the order the codes are tested; it differs from the send table's order
+// but no code is served twice. The Hanvit answer is read as the standard one; families without
+// a reader of their own yet are read in the standard format.
+const TRecvFormat kRecvFormats[] = {
+    {"Jeonbuk", &IsJeonbukBank, &Recv_Standard},
+    {"NongHyupCentral", &IsNongHyupCentral, &Recv_Standard},
+    {"NongHyupMember", &IsNongHyupMember, &Recv_Standard},
+    {"Industrial", &IsIndustrialBank, &Recv_Standard},
+    {"Housing", &IsHousingBank, &Recv_Standard},
+    {"Fisheries", &IsFisheriesBank, &Recv_Standard},
+    {"ForeignExchange", &IsForeignExchangeBank, &Recv_Standard},
+    {"Hanvit", &IsHanvitBank, &Recv_Standard},
+    {"Shinhan", &IsShinhanBank, &RecvTrans_Sinhan},
+    {"Jeju", &IsJejuBank, &Recv_Standard},
+    {"Standard", nullptr, &Recv_Standard},
+};
+
+// A stored RecvName names a file of the receive folder only as a plain name.
+bool IsPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\\') == std::string::npos;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+}  // namespace
+
+const TRecvFormat& RecvFormatFor(std::string_view bankId) {
+  for (const auto& format : kRecvFormats)
+    if (format.Serves == nullptr || format.Serves(bankId)) return format;
+  return kRecvFormats[std::size(kRecvFormats) - 1];
+}
+
+std::vector<TReceiveEntry> ReceiveWorkList(TDModule& dm) {
+  TStatement& select =
+      dm.Database.Prepare("SELECT BankID, RecvName FROM KiGwan ORDER BY KigwanID, KiGwanName");
+  select.Bind({});
+  std::vector<TReceiveEntry> list;
+  while (select.Step()) {
+    std::string name = select.Column(1).AsString();
+    if (!IsPlainFileName(name)) continue;
+    std::error_code ec;
+    std::string path = RecvDir + name;
+    if (std::filesystem::is_regular_file(path, ec))
+      list.push_back({Upper(select.Column(0).AsString()), path});
+  }
+  select.Reset();
+  return list;
+}
+
+bool DispatchResultFile(std::vector<TReceiveEntry>& list, TDModule& dm, IExchangeView& view,
+                        TResultReport* report) {
+  if (list.empty()) return false;
+  TReceiveEntry entry = std::move(list.front());
+  list.erase(list.begin());
+  TResultReport result = RecvFormatFor(entry.BankId).Read(entry.FileName, dm, view);
+  if (report != nullptr) *report = std::move(result);
+  return true;
+}
+
+bool ApplyResultFiles(TDModule& dm, IExchangeView& view) {
+  if (CountFiles(RecvDir) == 0) return true;
+  view.ShowStatus("수신 처리를 준비중입니다.", false);
+  view.ShowStatus("자금이체 자료 확인중입니다.", false);
+  try {
+    std::vector<TReceiveEntry> list = ReceiveWorkList(dm);
+    if (!list.empty()) {
+      view.ShowStatus("자금이체 자료 처리중입니다.", false);
+      while (DispatchResultFile(list, dm, view)) {
+      }
+    }
+    dm.Database.Commit();
+  } catch (const std::exception&) {
+    try {
+      dm.Database.Rollback();
+    } catch (const std::exception&) {
+    }
+    view.ShowStatus("수신 자료 처리 실패.", true);
+    return false;
+  }
+  for (TTable* table : {&dm.TB_Trans, &dm.TB_TransSub})
+    if (table->Active()) table->Refresh();
+  view.ShowStatus("수신 자료 처리 완료.", false);
+  return true;
+}
+
+void ListForeignFiles(TDModule& dm, IExchangeView& view) {
+  std::vector<std::string> files;
+  ListFiles(RecvDir, "*.*", files);
+  TStatement& find = dm.Database.Prepare("SELECT 1 FROM KiGwan WHERE RecvName = ?1 LIMIT 1");
+  for (const std::string& file : files) {
+    std::string name = Upper(file);
+    find.Bind({TValue(name)});
+    bool known = find.Step();
+    find.Reset();
+    if (!known) view.AddListLine({"알수없음", file, rkForeignFile, -1});
+  }
+}
+
+}  // namespace selvane

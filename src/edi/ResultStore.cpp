@@ -1,0 +1,62 @@
+#include "edi/ResultStore.h"
+
+#include "core/Clock.h"
+#include "core/TransferState.h"
+#include "transfer/NumberChecks.h"
+
+namespace selvane {
+
+std::optional<TResultInstitution> TResultStore::FindInstitution(const std::string& bankId,
+                                                                const std::string& corCode) {
+  TStatement& find = dm_.Database.Prepare(
+      "SELECT KigwanID, KiGwanName FROM KiGwan WHERE BankID = ?1 AND CorCode = ?2 "
+      "ORDER BY KigwanID, KiGwanName LIMIT 1");
+  find.Bind({TValue(bankId), TValue(corCode)});
+  std::optional<TResultInstitution> found;
+  if (find.Step())
+    found =
+        TResultInstitution{static_cast<int>(find.Column(0).AsInteger()), find.Column(1).AsString()};
+  find.Reset();
+  return found;
+}
+
+bool TResultStore::HasSentOrder(int kigwanId) {
+  TStatement& find =
+      dm_.Database.Prepare("SELECT 1 FROM TBTrans WHERE KigwanId = ?1 AND State = ?2 LIMIT 1");
+  find.Bind({TValue(kigwanId), TValue(static_cast<int>(Sent))});
+  bool found = find.Step();
+  find.Reset();
+  return found;
+}
+
+std::string TResultStore::StoredAccountNo(const std::string& bankId, const std::string& account) {
+  if (NumGuardIsValid(bankId, account)) return HyphenateAccountNo(bankId, account);
+  return account;
+}
+
+bool TResultStore::ApplyRecipientResult(const std::string& bankId, const std::string& accountNo,
+                                        TMoney amount, const std::string& result) {
+  // Runs on the index (BankId, BankNo, Monecy, State, KigwanId, DongId, LargeitmId): the first
+  // row of the index range is the first in table order.
+  TStatement& find = dm_.Database.Prepare(
+      "SELECT rowid FROM TBTransSub WHERE BankId = ?1 AND BankNo = ?2 AND Monecy = ?3 AND "
+      "State = ?4 ORDER BY KigwanId, DongId, LargeitmId LIMIT 1");
+  find.Bind({TValue(bankId), TValue(accountNo), TValue(amount), TValue(static_cast<int>(Sent))});
+  std::optional<std::int64_t> row;
+  if (find.Step()) row = find.Column(0).AsInteger();
+  find.Reset();
+  if (!row) return false;
+  dm_.Database.Execute(
+      "UPDATE TBTransSub SET Recv_date = ?1, Result = ?2, State = ?3 WHERE rowid = ?4",
+      {TValue(Today()), TValue(result), TValue(static_cast<int>(Received)), TValue(*row)});
+  return true;
+}
+
+int TResultStore::MarkOrdersReceived(int kigwanId) {
+  return dm_.Database.Execute(
+      "UPDATE TBTrans SET Recv_date = ?1, State = ?2 WHERE KigwanId = ?3 AND State = ?4",
+      {TValue(Today()), TValue(static_cast<int>(Received)), TValue(kigwanId),
+       TValue(static_cast<int>(Sent))});
+}
+
+}  // namespace selvane

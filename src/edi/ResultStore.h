@@ -1,0 +1,44 @@
+// The database side of reading a result file, shared by every format's reader: the institution
+// a header names, whether it has orders waiting for their result, the recipient a data record
+// answers, and marking orders received. Changes go into the data module's open transaction;
+// the caller commits them. Every search is a bound query on an index.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/DM.h"
+#include "core/Money.h"
+
+namespace selvane {
+
+struct TResultInstitution {
+  int KigwanId = 0;
+  std::string KiGwanName;
+};
+
+class TResultStore {
+ public:
+  explicit TResultStore(TDModule& dm) : dm_(dm) {}
+
+  // The first institution in table order with this bank and user number (exact comparison).
+  std::optional<TResultInstitution> FindInstitution(const std::string& bankId,
+                                                    const std::string& corCode);
+  // Does the institution have an order that was sent and waits for its result?
+  bool HasSentOrder(int kigwanId);
+  // The account as recipients store it: hyphenated when it is valid for the bank, else as read.
+  static std::string StoredAccountNo(const std::string& bankId, const std::string& account);
+  // Records the result on the first sent recipient, in table order, with this bank, account and
+  // amount, whatever filter the recipient table has: result code, today as Recv_date, State 3.
+  // False when there is none.
+  bool ApplyRecipientResult(const std::string& bankId, const std::string& accountNo, TMoney amount,
+                            const std::string& result);
+  // The institution's sent orders become received today; returns their number.
+  int MarkOrdersReceived(int kigwanId);
+
+ private:
+  TDModule& dm_;
+};
+
+}  // namespace selvane
