@@ -1,0 +1,206 @@
+#include "formats/Recv_Standard.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "formats/RecvTrans_Sinhan.h"
+#include "support/TransferFolder.h"
+
+namespace selvane {
+namespace {
+
+std::string Pad(std::string text, std::size_t width) {
+  text.resize(width, ' ');
+  return text;
+}
+
+// Result records as the bank sends them: 78 bytes and CR LF.
+std::string S(const std::string& corcode = "CORP01", const std::string& bank = "04") {
+  return Pad("SC2" + Pad(corcode, 10) + bank + "261209261211", 78) + "\r\n";
+}
+std::string D(const std::string& bank, const std::string& account, const std::string& amount,
+              const std::string& result, const std::string& amount2 = "") {
+  return Pad("D" + bank + Pad(account, 15) + "40" + amount + "11 " + result + Pad(amount2, 10),
+             78) +
+         "\r\n";
+}
+std::string E(const std::string& count) {
+  return Pad("E0000003" + count + "0000000150000", 78) + "\r\n";
+}
+
+class RecvStandardTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetClock(TDateTime{{2026, 12, 10}, 9, 0, 0});
+    folder_.AddInstitution({});
+    order_ = folder_.AddOrder({.State = 2});
+  }
+  void TearDown() override { SetClock(std::nullopt); }
+
+  TResultReport Read(const std::string& bytes) {
+    return Recv_Standard(folder_.WriteRecvFile("rcv01", bytes), folder_.Dm, view_);
+  }
+  std::vector<std::string> Sub(const char* column) { return folder_.Column("TBTransSub", column); }
+
+  test::TTransferFolder folder_;
+  test::TRecordedExchange view_;
+  std::int64_t order_ = 0;
+};
+
+TEST_F(RecvStandardTest, ResultIsRecordedAndTheOrderReceived) {
+  folder_.AddRecipient({.BankNo = "123-4567-8901", .Won = 150000, .State = 2});
+  // A valid account is compared in its hyphenated form.
+  auto report = Read(S() + D("04", "12345678901", "00000150000", "0000") + E("0000001"));
+  EXPECT_EQ(report.Applied, 1);
+  EXPECT_TRUE(report.Skipped.empty());
+  EXPECT_EQ(Sub("State"), std::vector<std::string>{"3"});
+  EXPECT_EQ(Sub("Result"), std::vector<std::string>{"0000"});
+  EXPECT_EQ(Sub("Recv_date"), std::vector<std::string>{"2026-12-10"});
+  EXPECT_EQ(folder_.Column("TBTrans", "State"), std::vector<std::string>{"3"});
+  EXPECT_EQ(folder_.Column("TBTrans", "Recv_date"), std::vector<std::string>{"2026-12-10"});
+  ASSERT_EQ(view_.List.size(), 1u);
+  EXPECT_EQ(view_.List[0].KigwanName, "서울구청");
+  EXPECT_EQ(view_.List[0].FileName, "RCV01");  // the name as found, in upper case
+  EXPECT_EQ(view_.List[0].Kind, rkFundsTransfer);
+  EXPECT_EQ(view_.List[0].Count, 1);
+}
+
+TEST_F(RecvStandardTest, EqualRecipientsAreMatchedInTableOrder) {
+  folder_.AddOrder({.DongId = "0002", .State = 2});
+  // Inserted second but first in table order (dong 0001 before 0002).
+  folder_.AddRecipient({.DongId = "0002", .BankNo = "5555", .Won = 700, .State = 2});
+  folder_.AddRecipient({.DongId = "0001", .BankNo = "5555", .Won = 700, .State = 2});
+  Read(S() + D("04", "5555", "00000000700", "0000") + D("04", "5555", "00000000700", "E123") +
+       E("0000002"));
+  EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"E123", "0000"}));
+  EXPECT_EQ(Sub("State"), (std::vector<std::string>{"3", "3"}));
+}
+
+TEST_F(RecvStandardTest, SecondAmountIsAddedOnlyWhenItDiffers) {
+  struct TCase {
+    const char* amount;
+    const char* amount2;
+    bool matches;
+  } cases[] = {
+      {"00000001000", "", true},
+      {"00000001000", "0000000000", true},
+      {"00000000000", "0000001000", true},
+      {"00000000400", "0000000600", true},
+      {"00000000500", "0000000500", false},  // equal halves are not added
+      {"0000000100X", "", false},            // not a number reads 0
+  };
+  for (const auto& c : cases) {
+    test::TTransferFolder folder;
+    folder.AddInstitution({});
+    folder.AddOrder({.State = 2});
+    folder.AddRecipient({.BankNo = "9876", .Won = 1000, .State = 2});
+    test::TRecordedExchange view;
+    auto report = Recv_Standard(
+        folder.WriteRecvFile("RCV01", S() + D("04", "9876", c.amount, "0000", c.amount2) + E("1")),
+        folder.Dm, view);
+    EXPECT_EQ(report.Applied, c.matches ? 1 : 0) << c.amount << " + " << c.amount2;
+    EXPECT_EQ(folder.Column("TBTransSub", "State")[0], c.matches ? "3" : "2");
+  }
+}
+
+TEST_F(RecvStandardTest, UnmatchedAndUnknownRecordsArePassedOverAndReported) {
+  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  folder_.AddRecipient({.BankNo = "777", .Won = 300, .State = 1});  // not sent: never matched
+  auto report = Read(S() + D("04", "99999", "00000000300", "0000") + "X" + std::string(77, ' ') +
+                     "\r\n" + D("04", "777", "00000000300", "0000") +
+                     D("04", "12345", "00000000300", "0000") + E("0000003"));
+  // An account that fails the check is compared as read.
+  EXPECT_EQ(report.Applied, 1);
+  EXPECT_EQ(Sub("State"), (std::vector<std::string>{"3", "1"}));
+  ASSERT_EQ(report.Skipped.size(), 3u);
+  EXPECT_EQ(report.Skipped[0].RecordNo, 2);
+  EXPECT_EQ(report.Skipped[0].Kind, 'D');
+  EXPECT_EQ(report.Skipped[1].RecordNo, 3);
+  EXPECT_EQ(report.Skipped[1].Kind, 'X');
+  EXPECT_EQ(report.Skipped[2].RecordNo, 4);
+  EXPECT_EQ(view_.List.size(), 1u);
+}
+
+TEST_F(RecvStandardTest, ALastRecordWithoutCrLfIsLost) {
+  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  std::string last = D("04", "12345", "00000000300", "0000");
+  auto report = Read(S() + last.substr(0, 78));
+  EXPECT_EQ(report.Applied, 0);
+  EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
+  ASSERT_EQ(report.Skipped.size(), 1u);
+  EXPECT_EQ(report.Skipped[0].RecordNo, 2);
+  EXPECT_TRUE(view_.List.empty());
+}
+
+TEST_F(RecvStandardTest, InstitutionWithoutASentOrderGetsNoResults) {
+  test::TTransferFolder folder;
+  folder.AddInstitution({});
+  folder.AddOrder({.State = 1});  // not sent yet: the header must not mark it received
+  folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  test::TRecordedExchange view;
+  auto report = Recv_Standard(
+      folder.WriteRecvFile("RCV01", S() + D("04", "12345", "00000000300", "0000") + E("1")),
+      folder.Dm, view);
+  EXPECT_EQ(report.Applied, 0);
+  EXPECT_EQ(folder.Column("TBTransSub", "State"), std::vector<std::string>{"2"});
+  EXPECT_EQ(folder.Column("TBTrans", "State"), std::vector<std::string>{"1"});
+  ASSERT_EQ(view.List.size(), 1u);
+  EXPECT_EQ(view.List[0].KigwanName, "서울구청");
+  EXPECT_EQ(view.List[0].Kind, rkNoWaitingOrder);
+  EXPECT_EQ(RecvKindRemark(view.List[0].Kind), "결과를 기다리는 이체 없음");
+}
+
+TEST_F(RecvStandardTest, UnknownHeaderMarksNoOrderButDataStillApplies) {
+  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  Read(S("NOBODY") + D("04", "12345", "00000000300", "0000") + E("1"));
+  EXPECT_EQ(Sub("State"), std::vector<std::string>{"3"});
+  EXPECT_EQ(folder_.Column("TBTrans", "State"), std::vector<std::string>{"2"});
+  ASSERT_EQ(view_.List.size(), 1u);
+  EXPECT_EQ(view_.List[0].KigwanName, "");
+}
+
+TEST_F(RecvStandardTest, OnlyTheInstitutionsSentOrdersAreMarked) {
+  folder_.AddOrder({.DongId = "0002", .State = 1});
+  folder_.AddOrder({.DongId = "0003", .State = 3});
+  folder_.Dm.Database.Execute("UPDATE TBTrans SET Recv_date = '2026-11-01' WHERE State = 3");
+  folder_.AddInstitution({.Id = 2, .Name = "다른기관", .Corcode = "OTHER"});
+  folder_.AddOrder({.KigwanId = 2, .State = 2});
+  Read(S() + E("0"));
+  EXPECT_EQ(folder_.Column("TBTrans", "State"), (std::vector<std::string>{"3", "1", "3", "2"}));
+  EXPECT_EQ(folder_.Column("TBTrans", "Recv_date"),
+            (std::vector<std::string>{"2026-12-10", "", "2026-11-01", ""}));
+}
+
+TEST_F(RecvStandardTest, ARecipientFilterDoesNotNarrowTheSearch) {
+  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  folder_.Dm.TB_TransSub.SetFilter(TFilter().Eq("BankId", "99"));
+  folder_.Dm.TB_TransSub.SetFiltered(true);
+  EXPECT_EQ(Read(S() + D("04", "12345", "00000000300", "0000") + E("1")).Applied, 1);
+}
+
+TEST_F(RecvStandardTest, BytesThatAreNotCp949AreReported) {
+  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  auto report = Read(S() + D("04", "123\xff\xff", "00000000300", "0000") + E("1"));
+  EXPECT_EQ(report.Applied, 0);
+  ASSERT_EQ(report.Skipped.size(), 1u);
+  EXPECT_EQ(report.Skipped[0].Kind, 'D');
+}
+
+TEST_F(RecvStandardTest, AMissingFileGivesNothing) {
+  auto report = Recv_Standard(folder_.Path() + "Recv/NONE", folder_.Dm, view_);
+  EXPECT_FALSE(report.Opened);
+  EXPECT_TRUE(view_.List.empty());
+}
+
+TEST_F(RecvStandardTest, ShinhanReadsAsTheStandardReader) {
+  folder_.AddRecipient({.BankId = "88", .BankNo = "110-123-456789", .Won = 300, .State = 2});
+  auto report = RecvTrans_Sinhan(
+      folder_.WriteRecvFile("RCV01", S() + D("88", "110123456789", "00000000300", "0000") + E("1")),
+      folder_.Dm, view_);
+  EXPECT_EQ(report.Applied, 1);
+  EXPECT_EQ(Sub("State"), std::vector<std::string>{"3"});
+}
+
+}  // namespace
+}  // namespace selvane
