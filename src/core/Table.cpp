@@ -195,7 +195,7 @@ std::optional<TTable::TRow> TTable::FetchOne(const std::string& extraWhere,
   stmt.Bind(params);
   std::optional<TRow> row;
   if (stmt.Step()) {
-    row.emplace();
+    row = TRow{};
     row->RowId = stmt.Column(0).AsInteger();
     row->Values.reserve(fields_.size());
     for (std::size_t i = 0; i < storedCount_; ++i)
