@@ -1,11 +1,13 @@
 # Two commands matter: `make run` and `make test`. See README.md.
 BUILD ?= build
 SAN_BUILD ?= build-san
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 5
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PROGRAM := $(CURDIR)/$(BUILD)/program
 
-.PHONY: build run test test-main test-san san format bench clean
+.PHONY: build run test test-main test-san test-fuzz san fuzz format bench clean
 
 build:
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
@@ -32,7 +34,21 @@ test-san: san
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
 
-test: test-main test-san
+# The libFuzzer targets (tests/fuzz) in a clang build of their own; each runs FUZZ_SECONDS,
+# seeded from tests/data.
+fuzz:
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSELVANE_LOGIC_ONLY=ON -DSELVANE_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+test-fuzz: fuzz
+	@for f in $(FUZZ_BUILD)/bin/fuzz_*; do \
+	  corpus=$(FUZZ_BUILD)/corpus/$$(basename $$f); rm -rf $$corpus; mkdir -p $$corpus; \
+	  cp tests/data/* $$corpus/ 2>/dev/null; \
+	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) $$corpus > $$corpus.log 2>&1 \
+	    || { cat $$corpus.log; exit 1; }; tail -n 1 $$corpus.log; \
+	done
+
+test: test-main test-san test-fuzz
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -41,4 +57,4 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -179,6 +179,30 @@ TEST_F(RecvStandardTest, ARecipientFilterDoesNotNarrowTheSearch) {
   EXPECT_EQ(Read(S() + D("04", "12345", "00000000300", "0000") + E("1")).Applied, 1);
 }
 
+TEST_F(RecvStandardTest, FixtureFiles) {
+  struct TCase {
+    const char* file;
+    int listLines;
+    const char* orderState;
+  } cases[] = {
+      {"standard_result_two_recipients.dat", 1, "3"},
+      {"standard_result_end_without_crlf.dat", 0, "2"},  // the end record is lost
+  };
+  for (const auto& c : cases) {
+    test::TTransferFolder folder;
+    folder.AddInstitution({});
+    folder.AddOrder({.State = 2});
+    folder.AddRecipient({.BankNo = "123-4567-8901", .Won = 150000, .State = 2});
+    folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+    test::TRecordedExchange view;
+    auto report = Recv_Standard(std::string(SELVANE_TEST_DATA) + "/" + c.file, folder.Dm, view);
+    EXPECT_EQ(report.Applied, 2) << c.file;
+    EXPECT_EQ(folder.Column("TBTransSub", "State"), (std::vector<std::string>{"3", "3"}));
+    EXPECT_EQ(view.List.size(), static_cast<std::size_t>(c.listLines)) << c.file;
+    EXPECT_EQ(folder.Column("TBTrans", "State")[0], c.orderState) << c.file;
+  }
+}
+
 TEST_F(RecvStandardTest, BytesThatAreNotCp949AreReported) {
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
   auto report = Read(S() + D("04", "123\xff\xff", "00000000300", "0000") + E("1"));

@@ -1,0 +1,79 @@
+// The standard result reader on any bytes: it must never crash, never apply more records than
+// the file has blocks, and report only records that exist. The database is rolled back after
+// each input so that every input meets the same rows.
+#include <stdlib.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/DM.h"
+#include "core/Globals.h"
+#include "core/ProgramFolderSetup.h"
+#include "formats/Recv_Standard.h"
+
+using namespace selvane;
+
+namespace {
+
+class TNullView : public IExchangeView {
+ public:
+  void ShowStatus(const std::string&, bool) override {}
+  void AddListLine(const TRecvInfo&) override {}
+  void ClearList() override {}
+};
+
+TDModule* g_dm = nullptr;
+std::string g_folder;
+std::string g_file;
+
+void RemoveFolder() {
+  delete g_dm;
+  std::error_code ec;
+  std::filesystem::remove_all(g_folder, ec);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::string folder = (std::filesystem::temp_directory_path() / "selvane-fuzz-XXXXXX").string();
+  if (mkdtemp(folder.data()) == nullptr) std::abort();
+  folder += "/";
+  g_folder = folder;
+  std::atexit(&RemoveFolder);
+  PrepareProgramFolder(folder);
+  SetProgramHome(folder);
+  LoadWorkingFolders();
+  g_dm = new TDModule;
+  g_dm->OpenDatabase();
+  auto& db = g_dm->Database;
+  db.Execute(
+      "INSERT INTO KiGwan (KigwanID, KiGwanName, BankID, CorCode, RecvName) VALUES "
+      "(1, '서울구청', '04', 'CORP01', 'RCV01')");
+  db.Execute(
+      "INSERT INTO TBTrans (KigwanId, DongID, LargeItmID, State) VALUES (1, '0001', '01', 2)");
+  db.Execute(
+      "INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Monecy, State) "
+      "VALUES (1, '0001', '01', '04', '123-4567-8901', 150000, 2), "
+      "(1, '0001', '01', '04', '12345', 300, 2)");
+  db.Commit();
+  g_file = RecvDir + "RCV01";
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  {
+    std::ofstream out(g_file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  TNullView view;
+  TResultReport report = Recv_Standard(g_file, *g_dm, view);
+  const int blocks = static_cast<int>(size / 80);
+  if (!report.Opened || report.Applied > blocks) std::abort();
+  for (const auto& skipped : report.Skipped)
+    if (skipped.RecordNo < 1 || skipped.RecordNo > blocks + 1) std::abort();
+  g_dm->Database.Rollback();
+  return 0;
+}
