@@ -4,7 +4,8 @@
 #
 #   scripts/screenshot.sh [WINDOW] [FILE.png]
 #
-# WINDOW: main (default), institution, password, wait or progress renders that one window alone (tools/uishot);
+# WINDOW: main (default), institution, password, wait, progress or recipients (a made-up order)
+# renders that one window alone (tools/uishot);
 # main shows its notice panel with the sample page of scripts/notice/, served on 127.0.0.1:8050;
 # program starts the real program and photographs the whole screen as it comes up (the start
 # password prompt). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
@@ -17,8 +18,8 @@ out="${2:-docs/${window}-window.png}"
 build="${BUILD:-build}"
 
 case "$window" in
-  main | institution | password | wait | progress | program) ;;
-  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, program)" >&2; exit 2 ;;
+  main | institution | password | wait | progress | recipients | program) ;;
+  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program)" >&2; exit 2 ;;
 esac
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

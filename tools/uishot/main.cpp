@@ -1,15 +1,18 @@
 // uishot [--home DIR] WINDOW FILE.png: shows one window of the program and saves what it
-// paints. WINDOW is main, institution, password, wait or progress.
+// paints. WINDOW is main, institution, password, wait, progress or recipients.
 #include <QApplication>
 #include <QDialog>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEngineView>
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include "core/DM.h"
 #include "core/Globals.h"
+#include "core/ProgramFolderSetup.h"
 #include "core/Startup.h"
 #include "core/WaitMsg.h"
 #include "core/ui/Main.h"
@@ -17,6 +20,9 @@
 #include "core/ui/UserInput.h"
 #include "core/ui/WaitMsg.h"
 #include "reference/ui/KiGwan.h"
+#include "transfer/OrderEditing.h"
+#include "transfer/OrderRecipients.h"
+#include "transfer/ui/TransSub.h"
 
 using namespace selvane;
 
@@ -35,6 +41,63 @@ void Settle() {
   }
 }
 
+// A recipient list of a made-up order in a throw-away program folder.
+QPixmap RecipientListPicture() {
+  QTemporaryDir folder;
+  std::string home = folder.path().toStdString() + "/";
+  PrepareProgramFolder(home);
+  SetProgramHome(home);
+  LoadWorkingFolders();
+  TDModule dm;
+  dm.OpenDatabase();
+  auto insert = [](TTable& table, const std::vector<const char*>& fields,
+                   const std::vector<TValue>& values) {
+    table.Append();
+    for (std::size_t i = 0; i < fields.size(); ++i) table.FieldByName(fields[i]).Set(values[i]);
+    table.Post();
+  };
+  insert(dm.TB_Kigwan, {"KigwanID", "KiGwanName", "BankID"}, {1, "강남구청", "11"});
+  insert(dm.TB_Manager, {"DongID", "DongNm"}, {"0101", "역삼1동"});
+  insert(dm.TB_LargeItm, {"LargeItmId", "LargeItmNm"}, {"01", "기초생활수급"});
+  insert(dm.TB_Trans, {"KigwanId", "DongID", "LargeItmID", "BankID", "State"},
+         {1, "0101", "01", "11", 1});
+  struct TPerson {
+    const char* Bank;
+    const char* Account;
+    const char* Jumin;
+    const char* Name;
+    int Won;
+    int State;
+  } people[] = {
+      {"11", "123-45-678901", "500101-1234567", "김영희", 452000, 1},
+      {"04", "123456-01-234567", "620315-2345678", "이철수", 380000, 1},
+      {"20", "1002-345-678901", "480722-1456789", "박순자", 512500, 1},
+      {"88", "110-234-567890", "710908-2567890", "최민수", 298000, -1},
+      {"12", "301-0123-4567-81", "550430-1678901", "정옥순", 420000, 1},
+      {"03", "012-345678-01-012", "680212-2789012", "강대호", 365000, 1},
+      {"81", "123-456789-01234", "450617-1890123", "윤말순", 610000, 1},
+  };
+  for (const TPerson& p : people)
+    insert(
+        dm.TB_TransSub,
+        {"KigwanId", "DongId", "LargeitmId", "BankId", "BankNo", "Jumin", "Name", "Monecy", "State",
+         "JaGubun"},
+        {1, "0101", "01", p.Bank, p.Account, p.Jumin, p.Name, TMoney::FromWon(p.Won), p.State, 1});
+  dm.CommitAllTables();
+  dm.TB_Trans.First();
+  RecalcOrderTotals(dm);
+  OpenOrderRecipients(dm, "역삼1동", "기초생활수급");
+  QPixmap picture;
+  {
+    TFrmTransSub form(dm);
+    form.show();
+    Settle();
+    picture = form.grab();
+  }
+  dm.CloseDatabase();
+  return picture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,7 +110,8 @@ int main(int argc, char** argv) {
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.size() != 2) {
-    std::cerr << "usage: uishot [--home DIR] main|institution|password|wait|progress FILE.png\n";
+    std::cerr << "usage: uishot [--home DIR] main|institution|password|wait|progress|recipients "
+                 "FILE.png\n";
     return 2;
   }
   const std::string& window = args[0];
@@ -90,6 +154,8 @@ int main(int argc, char** argv) {
     }
     Settle();
     picture = waitMsg.WaitWindow()->grab();
+  } else if (window == "recipients") {
+    picture = RecipientListPicture();
   } else {
     std::cerr << "uishot: unknown window " << window << '\n';
     return 2;

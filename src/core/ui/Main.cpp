@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "core/DM.h"
 #include "core/DeleteAllData.h"
 #include "core/Globals.h"
 #include "core/PreSendCheck.h"
@@ -28,6 +29,7 @@
 #include "edi/EdiLibrary.h"
 #include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
+#include "transfer/ui/Trans.h"
 
 namespace selvane {
 namespace {
@@ -97,7 +99,10 @@ void TFrmMain::CreateMenus() {
   QMenuBar* bar = menuBar();
   QMenu* work = bar->addMenu(Text("업무"));
   work->setObjectName("MnuWork");
-  AddItem(work, "MnuTrans", "작업처리", false);
+  QAction* trans = AddItem(work, "MnuTrans", "작업처리", true);
+  connect(trans, &QAction::triggered, this, [this] {
+    if (DModule != nullptr) ShowTransferOrders(*DModule, this);
+  });
   QAction* exit = AddItem(work, "MnuExit", "종료", true);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
