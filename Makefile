@@ -16,11 +16,12 @@ build:
 # Builds, prepares the program folder build/program/ and starts the desktop program there. On a
 # machine without a display (no DISPLAY or WAYLAND_DISPLAY) Qt needs QT_QPA_PLATFORM: run then
 # uses offscreen, where the windows exist but nothing is visible (scripts/screenshot.sh shows them).
+# RUN_ARGS=TEST starts it in test mode.
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
 	  echo "make run: no display; starting with QT_QPA_PLATFORM=offscreen (nothing is visible)"; \
 	  export QT_QPA_PLATFORM=offscreen; fi; \
-	$(BUILD)/bin/selvane --home $(PROGRAM)
+	$(BUILD)/bin/selvane --home $(PROGRAM) $(RUN_ARGS)
 
 # The logic tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 san:
