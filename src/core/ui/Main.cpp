@@ -27,6 +27,7 @@
 #include "core/ui/NhStatus.h"
 #include "core/ui/Program.h"
 #include "edi/EdiLibrary.h"
+#include "edi/ui/ExchangeCommands.h"
 #include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
 #include "transfer/ui/Trans.h"
@@ -51,6 +52,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   CreateToolBar();
   CreateStatusBar();
   WireCodeTableCommands(*this);
+  WireExchangeCommands(*this);
 
   auto* background = new QWidget(this);
   background->setObjectName("Background");

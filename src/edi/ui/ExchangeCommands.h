@@ -1,0 +1,13 @@
+// The main window's communication commands: the send/receive window in its four modes.
+#pragma once
+
+namespace selvane {
+
+class TFrmMain;
+
+// Makes "송.수신", "송신", "수신" and "재수신" open the send/receive window in their mode
+// (3, 1, 2, 4; the main window runs its pre-send checks first), modally on the data module;
+// the window is destroyed when it closes.
+void WireExchangeCommands(TFrmMain& main);
+
+}  // namespace selvane
