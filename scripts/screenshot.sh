@@ -7,6 +7,8 @@
 # WINDOW: main (default), institution, password, wait, progress or recipients (a made-up order)
 # renders that one window alone (tools/uishot);
 # main shows its notice panel with the sample page of scripts/notice/, served on 127.0.0.1:8050;
+# send-receive the send/receive window after a test-mode receive of the sample data (selvane-cli demo,
+# a test-mode send, banksim failing one account, a stray file), in a program folder of its own;
 # program starts the real program and photographs the whole screen as it comes up (the start
 # password prompt). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
 # (BUILD=dir for another build); settings go to a throw-away registry file.
@@ -18,12 +20,12 @@ out="${2:-docs/${window}-window.png}"
 build="${BUILD:-build}"
 
 case "$window" in
-  main | institution | password | wait | progress | recipients | program) ;;
-  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program)" >&2; exit 2 ;;
+  main | institution | password | wait | progress | recipients | program | send-receive) ;;
+  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program, send-receive)" >&2; exit 2 ;;
 esac
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --target uishot selvane program_folder >/dev/null
+cmake --build "$build" --target uishot selvane program_folder selvane-cli banksim mkprogram >/dev/null
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
@@ -54,6 +56,15 @@ if [ "$window" = program ]; then
     import -window root "$3"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true' screenshot "$bin" "$home" "$out"
+elif [ "$window" = send-receive ]; then
+  home="$scratch/program"
+  "$bin/mkprogram" "$home" >/dev/null
+  export NORVA_HOME="$home"
+  "$bin/selvane-cli" demo >/dev/null
+  "$bin/selvane-cli" --yes send --test >/dev/null
+  "$bin/banksim" --in "$home/Send" --out "$home/Recv" --home "$home" --fail 100010000123 >/dev/null
+  printf 'notice\r\n' > "$home/Recv/NOTICE.TXT"
+  xvfb-run -a -s "-screen 0 1024x768x24" "$bin/uishot" --home "$home" "$window" "$out" >/dev/null
 else
   xvfb-run -a -s "-screen 0 1024x768x24" "$bin/uishot" --home "$home" "$window" "$out" >/dev/null
 fi

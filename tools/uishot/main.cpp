@@ -1,5 +1,6 @@
 // uishot [--home DIR] WINDOW FILE.png: shows one window of the program and saves what it
-// paints. WINDOW is main, institution, password, wait, progress or recipients.
+// paints. WINDOW is main, institution, password, wait, progress, recipients or send-receive
+// (the send/receive window after a receive in test mode, on the files of the receive folder).
 #include <QApplication>
 #include <QDialog>
 #include <QPixmap>
@@ -19,6 +20,8 @@
 #include "core/ui/Program.h"
 #include "core/ui/UserInput.h"
 #include "core/ui/WaitMsg.h"
+#include "edi/Exchange.h"
+#include "edi/ui/NorVaEdi.h"
 #include "reference/ui/KiGwan.h"
 #include "transfer/OrderEditing.h"
 #include "transfer/OrderRecipients.h"
@@ -98,6 +101,12 @@ QPixmap RecipientListPicture() {
   return picture;
 }
 
+// Answers Yes to every question, so that a window that asks can be shown unattended.
+class TYesWaitMsg : public TQtWaitMsg {
+ public:
+  bool ConfirmBox(const std::string&, bool) override { return true; }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,14 +119,15 @@ int main(int argc, char** argv) {
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.size() != 2) {
-    std::cerr << "usage: uishot [--home DIR] main|institution|password|wait|progress|recipients "
+    std::cerr << "usage: uishot [--home DIR] "
+                 "main|institution|password|wait|progress|recipients|send-receive "
                  "FILE.png\n";
     return 2;
   }
   const std::string& window = args[0];
   const QString file = QString::fromStdString(args[1]);
   InitializeUnits();
-  TQtWaitMsg waitMsg;
+  TYesWaitMsg waitMsg;
   InstallWaitMsg(&waitMsg);
 
   QPixmap picture;
@@ -137,6 +147,15 @@ int main(int argc, char** argv) {
     TDModule dataModule;
     dataModule.OpenDatabase();
     TFrmKigwan form(dataModule);
+    form.show();
+    Settle();
+    picture = form.grab();
+  } else if (window == "send-receive") {
+    TDModule dataModule;
+    dataModule.OpenDatabase();
+    TestMode = true;
+    TFrmNorvaEdi form(dataModule);
+    form.Mode = emReceive;
     form.show();
     Settle();
     picture = form.grab();

@@ -94,6 +94,8 @@ TFrmNorvaEdi::TFrmNorvaEdi(TDModule& dm, QWidget* parent) : QDialog(parent), dm_
   StatusLabel->setObjectName("StatusLabel");
   StatusLabel->setFrameShape(QFrame::Panel);
   StatusLabel->setFrameShadow(QFrame::Sunken);
+  StatusLabel->setMinimumHeight(24);
+  StatusLabel->setIndent(4);
 
   btnSend = new QPushButton(Text(" 송 신"), this);
   btnSend->setObjectName("btnSend");
