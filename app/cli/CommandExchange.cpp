@@ -27,9 +27,9 @@ int RunExchange(TCommandContext& context, int mode, const char* usage, bool test
   if (ok) ok = exchange.ApplyResults();
   switch (exchange.Mode) {
     case emSend:
-      return exchange.SendOk ? 0 : 1;
+      return exchange.SendOk && exchange.StateRecorded ? 0 : 1;
     case emSendReceive:
-      return exchange.SendOk && ok ? 0 : 1;
+      return exchange.SendOk && exchange.StateRecorded && ok ? 0 : 1;
     default:
       return ok ? 0 : 1;
   }

@@ -31,13 +31,6 @@ constexpr int kBuildRecipients = 100000;
 constexpr int kTableRecipients = 1000000;
 constexpr int kResultRecords = 100000;
 
-class TNullView : public IExchangeView {
- public:
-  void ShowStatus(const std::string&, bool) override {}
-  void AddListLine(const TRecvInfo&) override {}
-  void ClearList() override {}
-};
-
 double Seconds(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -126,7 +119,7 @@ double TimeBuild(const fs::path& folder) {
   UseFolder(folder);
   TDModule dm;
   dm.OpenDatabase();
-  TNullView view;
+  TSilentExchangeView view;
   TWrittenRows written;
   auto start = std::chrono::steady_clock::now();
   bool ok = BuildRequestFiles(dm, view, written);
@@ -144,7 +137,7 @@ double TimeApply(const fs::path& folder, int records) {
   WarmDatabase(folder);
   TDModule dm;
   dm.OpenDatabase();
-  TNullView view;
+  TSilentExchangeView view;
   auto start = std::chrono::steady_clock::now();
   bool ok = ApplyResultFiles(dm, view);
   double seconds = Seconds(start);

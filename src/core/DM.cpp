@@ -65,7 +65,11 @@ void TDModule::OpenDatabase(const std::string& fileName) {
 
 void TDModule::CloseDatabase() {
   // A posted row is stored, as it would be in a table file: what is still pending goes to disk.
-  CommitAllTables();
+  try {
+    CommitAllTables();
+  } catch (const TDataError& error) {
+    WarningBox(error.what());
+  }
   for (TTable* table : Tables()) table->Close();
   QryCount.Close();
   Qry1.Close();
@@ -122,26 +126,35 @@ bool TDModule::MarkWaitingAsSent() {
   return ok;
 }
 
+void TDModule::BeginMarkSent(const std::vector<std::int64_t>& orderRows,
+                             const std::vector<std::int64_t>& recipientRows) {
+  CommitAllTables();
+  try {
+    Database.BeginWrite();
+    std::size_t changed = 0;
+    for (auto row : orderRows)
+      changed += static_cast<std::size_t>(Database.Execute(
+          "UPDATE TBTrans SET State = 2 WHERE rowid = ?1 AND State = 1", {TValue(row)}));
+    for (auto row : recipientRows)
+      changed += static_cast<std::size_t>(Database.Execute(
+          "UPDATE TBTransSub SET State = 2 WHERE rowid = ?1 AND State = 1", {TValue(row)}));
+    if (changed != orderRows.size() + recipientRows.size())
+      throw TDataError("송신 파일을 만든 뒤 이체 자료가 바뀌었습니다. 다시 송신하십시오.");
+  } catch (const TDataError&) {
+    RollbackAllTables();
+    throw;
+  }
+}
+
 bool TDModule::MarkWaitingAsSent(const std::vector<std::int64_t>& orderRows,
                                  const std::vector<std::int64_t>& recipientRows) {
   bool ok = false;
   try {
-    Database.Commit();
-    Database.BeginWrite();
-    for (auto row : orderRows)
-      Database.Execute("UPDATE TBTrans SET State = 2 WHERE rowid = ?1 AND State = 1",
-                       {TValue(row)});
-    for (auto row : recipientRows)
-      Database.Execute("UPDATE TBTransSub SET State = 2 WHERE rowid = ?1 AND State = 1",
-                       {TValue(row)});
-    Database.Commit();
+    BeginMarkSent(orderRows, recipientRows);
+    CommitAllTables();
     ok = true;
-  } catch (const std::exception&) {
-    try {
-      Database.Rollback();
-    } catch (const std::exception&) {
-    }
-    WarningBox("송신상태를 기록할 수 없습니다.");
+  } catch (const TDataError& error) {
+    WarningBox(std::string("송신상태를 기록할 수 없습니다. ") + error.what());
   }
   RefreshAllTables();
   return ok;
@@ -150,8 +163,24 @@ bool TDModule::MarkWaitingAsSent(const std::vector<std::int64_t>& orderRows,
 void TDModule::CommitAllTables() {
   try {
     Database.Commit();
+  } catch (const TDataError& error) {
+    // What the commit could not store is not kept pending: a later commit must not store it
+    // behind the back of the operation that was told it failed.
+    RollbackAllTables();
+    throw TDataError(std::string("변경한 자료를 저장하지 못했습니다: ") + error.what());
+  }
+}
+
+void TDModule::RollbackAllTables() {
+  try {
+    Database.Rollback();
   } catch (const std::exception&) {
-    // Nothing to report here: a failed commit leaves the changes pending for the next one.
+  }
+  for (TTable* table : Tables()) {
+    try {
+      if (table->Active()) table->Refresh();
+    } catch (const std::exception&) {
+    }
   }
 }
 

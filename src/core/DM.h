@@ -30,11 +30,20 @@ class TDModule {
   // Moves every order and recipient in Waiting to Sent, both tables in one transaction.
   bool MarkWaitingAsSent();
   // Moves the given orders and recipients (row ids), where still Waiting, to Sent, in one
-  // transaction.
+  // transaction; a failure is shown with its reason.
   bool MarkWaitingAsSent(const std::vector<std::int64_t>& orderRows,
                          const std::vector<std::int64_t>& recipientRows);
-  // Writes every pending change to disk.
+  // Commits what is pending, opens the write transaction and moves the given rows from Waiting
+  // to Sent in it, without committing: the caller commits once the files are handed over, or
+  // rolls back. Throws TDataError with the reason, the transaction rolled back, when the
+  // transaction cannot be opened, a row cannot be updated or a row is no longer Waiting.
+  void BeginMarkSent(const std::vector<std::int64_t>& orderRows,
+                     const std::vector<std::int64_t>& recipientRows);
+  // Writes every pending change to disk. Throws TDataError with the reason when the commit
+  // fails; the pending changes are then rolled back and the tables refreshed.
   void CommitAllTables();
+  // Drops every pending change and refreshes the tables; never throws.
+  void RollbackAllTables();
 
   TDatabase Database;
   TTable TB_Manager;

@@ -88,6 +88,48 @@ bool CopyFiles(const std::string& source, const std::string& target, const std::
   return true;
 }
 
+bool MoveFileToFolder(const std::string& fileName, const std::string& folder, std::string& error) {
+  const fs::path source(fileName);
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  const std::string name = source.filename().string();
+  fs::path target = fs::path(folder) / name;
+  for (int n = 1; fs::exists(target, ec) || fs::is_symlink(target, ec); ++n)
+    target = fs::path(folder) /
+             (name + "_" + Now().StampText() + (n > 1 ? "_" + std::to_string(n) : std::string()));
+  if (std::rename(fileName.c_str(), target.c_str()) == 0) return true;
+  if (errno != EXDEV) {
+    error = fileName + ": " + std::strerror(errno);
+    return false;
+  }
+  std::string bytes;
+  if (!ReadWholeFile(fileName, bytes)) {
+    error = fileName + ": " + std::strerror(errno);
+    return false;
+  }
+  std::string copyError;
+  if (!ReplaceFileAtomically(target.string(), bytes, copyError)) {
+    error = target.string() + ": " + copyError;
+    return false;
+  }
+  if (::unlink(fileName.c_str()) != 0) {
+    error = fileName + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+bool MoveAllFiles(const std::string& folder, const std::string& target, std::string& error) {
+  std::vector<std::string> list;
+  if (!TryListFiles(folder, "*.*", list)) {
+    error = "폴더를 읽을 수 없습니다: " + folder;
+    return false;
+  }
+  for (const std::string& name : list)
+    if (!MoveFileToFolder((fs::path(folder) / name).string(), target, error)) return false;
+  return true;
+}
+
 bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
   bytes.clear();
   std::ifstream in(fileName, std::ios::binary);

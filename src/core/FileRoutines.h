@@ -26,6 +26,16 @@ bool DeleteAllFiles(const std::string& folder);
 bool CopyFiles(const std::string& source, const std::string& target, const std::string& mask,
                bool timeStamp);
 
+// Moves the file into folder (created when missing), by rename or else by a copy that is synced
+// before the original goes. When the folder already holds that name, "_" and the current time
+// "yyyymmddhhnnss" are appended (and a number after that when it is taken too). False with the
+// reason when it fails; the file then stays where it was.
+bool MoveFileToFolder(const std::string& fileName, const std::string& folder, std::string& error);
+
+// Moves every file of folder into target with MoveFileToFolder. False with the reason of the
+// first failure; the files not moved stay.
+bool MoveAllFiles(const std::string& folder, const std::string& target, std::string& error);
+
 // The whole file as bytes; false when it is missing or cannot be read.
 bool ReadWholeFile(const std::string& fileName, std::string& bytes);
 

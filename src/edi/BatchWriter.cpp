@@ -6,9 +6,11 @@
 namespace selvane {
 
 std::string EnvelopeLine(const TBatchOrder& order) {
-  return WriteRecord(kEnvelopeLine, {{"LoginID", ToCp949(EdiLoginId)},
-                                     {"SendName", ToCp949(order.SendName)},
-                                     {"Bcode", ToCp949(order.Bcode)}});
+  TEnvelopeValues values;
+  values.LoginID = ToCp949(EdiLoginId);
+  values.SendName = ToCp949(order.SendName);
+  values.Bcode = ToCp949(order.Bcode);
+  return WriteRecord(kEnvelopeLine, values);
 }
 
 std::string RequestFileName(const TBatchOrder& order) {
@@ -20,12 +22,19 @@ std::string RequestFileName(const TBatchOrder& order) {
   return SendDir + name;
 }
 
+std::string HeldBackWarning(const TBatchRecipient& recipient, const TFieldDoesNotFit& misfit) {
+  const bool account = misfit.Fill == TFill::Account;
+  return std::string(account ? "계좌번호가" : "이체금액이") + " 송신 파일의 칸보다 깁니다: " +
+         recipient.Name + " " + recipient.BankId + " " +
+         (account ? recipient.BankNo : recipient.Monecy.ToText());
+}
+
 void TBatchWriter::PutRecord(const std::string& record) {
   *file_ << record << "\r\n";
   if (!*file_) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileName_);
 }
 
-void TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) {
+TBatchResult TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) {
   ResetCounters();
   fileName_ = RequestFileName(batch.Order);
   std::ofstream file(fileName_, std::ios::binary | std::ios::app);
@@ -36,14 +45,29 @@ void TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) {
     ~TDetach() { file = nullptr; }
   } detach{file_};
 
-  PutRecord(EnvelopeLine(batch.Order));
-  view.AddListLine({batch.Order.KigwanName, batch.Order.SendName, rkFundsTransfer,
-                    static_cast<int>(batch.Recipients.size())});
-  WriteHeader(batch);
-  for (const auto& recipient : batch.Recipients) WriteData(batch, recipient);
-  WriteEnd(batch);
+  TBatchResult result;
+  try {
+    PutRecord(EnvelopeLine(batch.Order));
+    WriteHeader(batch);
+    for (const auto& recipient : batch.Recipients) {
+      try {
+        if (WriteData(batch, recipient)) result.Written.push_back(recipient.RowId);
+      } catch (const TFieldDoesNotFit& misfit) {
+        result.HeldBack.push_back(HeldBackWarning(recipient, misfit));
+      }
+    }
+    WriteEnd(batch);
+  } catch (const TFieldDoesNotFit& misfit) {
+    // The institution's own account or the batch's total: no recipient to hold back.
+    throw TSendFileError(std::string(misfit.Fill == TFill::Account ? "계좌번호가" : "금액이") +
+                         " 송신 파일의 칸보다 깁니다: " + batch.Order.KigwanName + " " +
+                         FromCp949Field(misfit.Value));
+  }
   file.close();
   if (!file) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileName_);
+  view.AddListLine({batch.Order.KigwanName, batch.Order.SendName, rkFundsTransfer,
+                    static_cast<int>(result.Written.size()), {}});
+  return result;
 }
 
 }  // namespace selvane

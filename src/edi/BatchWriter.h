@@ -1,12 +1,17 @@
 // The frame that every bank format's writer runs in. For one batch it opens the request file
 // (the order's SendName in the send folder, appended to when it exists), writes the envelope
-// line, adds the batch's line to the exchange list, lets the format write its header, data and
-// end records, and closes the file. Every line ends with CR LF.
+// line, lets the format write its header, data and end records, closes the file and adds the
+// batch's line to the exchange list. Every line ends with CR LF.
+//
+// A recipient whose account or amount does not fit its field is held back: no record is written
+// for it, the counts and totals leave it out, it stays pending and the result names it.
 #pragma once
 
+#include <cstdint>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "edi/Batch.h"
 #include "edi/ExchangeView.h"
@@ -20,17 +25,23 @@ class TSendFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+struct TEnvelopeValues {
+  TFieldValue LoginID;  // the EDI user ID
+  TFieldValue SendName;
+  TFieldValue Bcode;  // the bank's ID on the network
+};
+
 // The envelope line that heads every request file: 61 bytes.
-inline constexpr std::array<TLayoutField, 9> kEnvelopeLine{{
-    {1, 10, TFill::Constant, "<<NEHEAD>>"},
-    {11, 1, TFill::Constant, "1"},
-    {12, 1, TFill::Constant, "N"},
-    {13, 10, TFill::Constant, "0000000000"},
-    {23, 10, TFill::Blank, ""},
-    {33, 10, TFill::Blanks, "LoginID"},  // the EDI user ID
-    {43, 6, TFill::Blanks, "SendName"},
-    {49, 3, TFill::Constant, "001"},
-    {52, 10, TFill::Blanks, "Bcode"},  // the bank's ID on the network
+inline constexpr TRecordLayout<TEnvelopeValues, 9> kEnvelopeLine{{
+    {1, 10, TFill::Constant, nullptr, "<<NEHEAD>>"},
+    {11, 1, TFill::Constant, nullptr, "1"},
+    {12, 1, TFill::Constant, nullptr, "N"},
+    {13, 10, TFill::Constant, nullptr, "0000000000"},
+    {23, 10, TFill::Filler},
+    {33, 10, TFill::Text, &TEnvelopeValues::LoginID},
+    {43, 6, TFill::Text, &TEnvelopeValues::SendName},
+    {49, 3, TFill::Constant, nullptr, "001"},
+    {52, 10, TFill::Text, &TEnvelopeValues::Bcode},
 }};
 static_assert(LayoutWidth(kEnvelopeLine) == 61);
 
@@ -41,19 +52,30 @@ std::string EnvelopeLine(const TBatchOrder& order);
 // name that is empty or is not a plain file name.
 std::string RequestFileName(const TBatchOrder& order);
 
+// What a batch's writer did.
+struct TBatchResult {
+  std::vector<std::int64_t> Written;  // recipient rows with a record, in the batch's order
+  std::vector<std::string> HeldBack;  // one warning per recipient held back, naming it and why
+};
+
+// The warning for a recipient held back because a value does not fit its field.
+std::string HeldBackWarning(const TBatchRecipient& recipient, const TFieldDoesNotFit& misfit);
+
 class TBatchWriter {
  public:
   virtual ~TBatchWriter() = default;
 
   // Writes the batch through the frame. Throws TSendFileError, TEncodingError for a value
   // without a CP949 form, or TDataError; what was written before stays in the file.
-  void WriteBatch(const TBatch& batch, IExchangeView& view);
+  TBatchResult WriteBatch(const TBatch& batch, IExchangeView& view);
 
  protected:
   virtual void ResetCounters() = 0;
   virtual void WriteHeader(const TBatch& batch) = 0;
-  // Called for every recipient of the batch; writes a record only for a pending one.
-  virtual void WriteData(const TBatch& batch, const TBatchRecipient& recipient) = 0;
+  // Called for every recipient of the batch; writes the recipient's record and answers true, or
+  // answers false for a recipient the format does not write. Throws TFieldDoesNotFit before
+  // anything of the recipient is written or counted.
+  virtual bool WriteData(const TBatch& batch, const TBatchRecipient& recipient) = 0;
   virtual void WriteEnd(const TBatch& batch) = 0;
 
   // Writes one record followed by CR LF.

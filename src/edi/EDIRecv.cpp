@@ -1,8 +1,10 @@
 #include "edi/EDIRecv.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/BankCodes.h"
+#include "core/EdiFolders.h"
 #include "core/FileRoutines.h"
 #include "core/Globals.h"
 #include "formats/RecvTrans_Sinhan.h"
@@ -40,6 +42,10 @@ std::string Upper(std::string text) {
   return text;
 }
 
+std::string UpperName(const std::string& path) {
+  return Upper(std::filesystem::path(path).filename().string());
+}
+
 }  // namespace
 
 const TRecvFormat& RecvFormatFor(std::string_view bankId) {
@@ -65,12 +71,43 @@ std::vector<TReceiveEntry> ReceiveWorkList(TDModule& dm) {
   return list;
 }
 
+std::string ReceivedFilesFolder() {
+  return RecvDir + "Old/";
+}
+
 bool DispatchResultFile(std::vector<TReceiveEntry>& list, TDModule& dm, IExchangeView& view,
                         TResultReport* report) {
   if (list.empty()) return false;
   TReceiveEntry entry = std::move(list.front());
   list.erase(list.begin());
-  TResultReport result = RecvFormatFor(entry.BankId).Read(entry.FileName, dm, view);
+
+  dm.Database.BeginWrite();
+  dm.Database.ExecScript("SAVEPOINT result_file");
+  TResultReport result;
+  try {
+    result = RecvFormatFor(entry.BankId).Read(entry.FileName, dm);
+    if (!result.Complete) dm.Database.ExecScript("ROLLBACK TO result_file");
+    dm.Database.ExecScript("RELEASE result_file");
+  } catch (const std::exception&) {
+    try {
+      dm.Database.ExecScript("ROLLBACK TO result_file; RELEASE result_file");
+    } catch (const std::exception&) {
+    }
+    throw;
+  }
+
+  const std::string name = UpperName(entry.FileName);
+  if (!result.Opened || !result.Complete) {
+    // Half a file would leave some recipients paid and the rest waiting without a word.
+    result.Applied = 0;
+    result.Lines = {{result.Institution, name, result.Opened ? rkIncomplete : rkUnreadable, -1, {}}};
+  }
+  for (const TRecvInfo& line : result.Lines) view.AddListLine(line);
+  if (!result.Skipped.empty()) {
+    std::vector<std::string> lines;
+    for (const TSkippedRecord& skipped : result.Skipped) lines.push_back(SkippedRecordText(skipped));
+    view.ShowWarnings(SkippedRecordsHeading(name, static_cast<int>(result.Skipped.size())), lines);
+  }
   if (report != nullptr) *report = std::move(result);
   return true;
 }
@@ -79,24 +116,40 @@ bool ApplyResultFiles(TDModule& dm, IExchangeView& view) {
   if (CountFiles(RecvDir) == 0) return true;
   view.ShowStatus("수신 처리를 준비중입니다.", false);
   view.ShowStatus("자금이체 자료 확인중입니다.", false);
+  std::vector<std::string> read;
   try {
+    const std::string folders = ExchangeFoldersProblem();
+    if (!folders.empty()) throw TDataError(folders);
     std::vector<TReceiveEntry> list = ReceiveWorkList(dm);
+    for (const TReceiveEntry& entry : list) read.push_back(entry.FileName);
     if (!list.empty()) {
       view.ShowStatus("자금이체 자료 처리중입니다.", false);
       while (DispatchResultFile(list, dm, view)) {
       }
     }
     dm.Database.Commit();
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
     try {
       dm.Database.Rollback();
     } catch (const std::exception&) {
     }
-    view.ShowStatus("수신 자료 처리 실패.", true);
+    view.ShowStatus(std::string("수신 자료 처리 실패. ") + error.what(), true);
     return false;
   }
   for (TTable* table : {&dm.TB_Trans, &dm.TB_TransSub})
     if (table->Active()) table->Refresh();
+
+  std::sort(read.begin(), read.end());
+  read.erase(std::unique(read.begin(), read.end()), read.end());
+  for (const std::string& file : read) {
+    std::string error;
+    if (!MoveFileToFolder(file, ReceivedFilesFolder(), error)) {
+      view.ShowStatus("수신 자료는 처리했으나 파일을 옮기지 못했습니다. 다시 처리하기 전에 이 파일을 "
+                      "옮기십시오: " + error,
+                      true);
+      return false;
+    }
+  }
   view.ShowStatus("수신 자료 처리 완료.", false);
   return true;
 }
@@ -110,7 +163,11 @@ void ListForeignFiles(TDModule& dm, IExchangeView& view) {
     find.Bind({TValue(name)});
     bool known = find.Step();
     find.Reset();
-    if (!known) view.AddListLine({"알수없음", file, rkForeignFile, -1});
+    if (known) continue;
+    view.AddListLine({"알수없음", file, rkForeignFile, -1, {}});
+    std::string error;
+    if (!MoveFileToFolder(RecvDir + file, ReceivedFilesFolder(), error))
+      view.ShowStatus("수신 대상이 아닌 파일을 옮기지 못했습니다: " + error, true);
   }
 }
 

@@ -1,6 +1,8 @@
 // The receive side of the exchange: pairs the result files of the receive folder with their
 // institutions, reads each with the reader of the institution's bank format, and lists the
-// files that no institution receives. Reports in the status line.
+// files that no institution receives. Reports in the status line. A file is applied whole or
+// not at all, and every file the run has handled leaves the receive folder for its Old folder,
+// so that nothing there is ever read twice.
 #pragma once
 
 #include <string>
@@ -13,7 +15,7 @@
 
 namespace selvane {
 
-using TRecvFn = TResultReport (*)(const std::string& fileName, TDModule& dm, IExchangeView& view);
+using TRecvFn = TResultReport (*)(const std::string& fileName, TDModule& dm);
 
 // A row of the receive table: the bank codes it serves and the reader of their format.
 struct TRecvFormat {
@@ -36,17 +38,24 @@ struct TReceiveEntry {
 // Two institutions with the same RecvName give the file twice.
 std::vector<TReceiveEntry> ReceiveWorkList(TDModule& dm);
 
-// Reads the first entry of the list with its format and removes it; false when the list is
-// empty. Database errors are thrown.
+// The receive folder's Old folder, where handled files go.
+std::string ReceivedFilesFolder();
+
+// Reads the first entry of the list with its format, inside a savepoint of the open write
+// transaction, and removes it; false when the list is empty. A file that is not whole (no valid
+// end record) has everything it changed undone and one list line that says so. Adds the file's
+// list lines and a warning with every record passed over to the view. Database errors are
+// thrown.
 bool DispatchResultFile(std::vector<TReceiveEntry>& list, TDModule& dm, IExchangeView& view,
                         TResultReport* report = nullptr);
 
-// Reads every result file of the receive folder and commits the changes. True when it ran to
-// the end (also when there was nothing to read).
+// Reads every result file of the receive folder, commits the changes and moves the files read
+// to the Old folder. True when it ran to the end (also when there was nothing to read); a
+// failure shows its reason, and nothing of the run stays applied.
 bool ApplyResultFiles(TDModule& dm, IExchangeView& view);
 
 // Adds a line "알수없음" for every file of the receive folder whose name, in upper case, is no
-// institution's RecvName.
+// institution's RecvName, and moves those files to the Old folder too.
 void ListForeignFiles(TDModule& dm, IExchangeView& view);
 
 }  // namespace selvane

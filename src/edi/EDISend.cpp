@@ -1,13 +1,17 @@
 #include "edi/EDISend.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <set>
 
 #include "core/BankCodes.h"
+#include "core/EdiFolders.h"
 #include "core/FileRoutines.h"
 #include "core/Globals.h"
 #include "core/TransferState.h"
 #include "edi/BatchWriter.h"
+#include "edi/SentRecord.h"
 #include "formats/SendTrans80_Hanvit.h"
 #include "formats/SendTrans_SinHan.h"
 #include "formats/Send_Standard.h"
@@ -97,6 +101,43 @@ void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch
   select.Reset();
 }
 
+std::set<std::string> BankCodes(TDModule& dm) {
+  TStatement& select = dm.Database.Prepare("SELECT BankID FROM TBBank");
+  select.Bind({});
+  std::set<std::string> codes;
+  while (select.Step()) codes.insert(select.Column(0).AsString());
+  select.Reset();
+  return codes;
+}
+
+bool IsPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\\') == std::string::npos;
+}
+
+// Removes the program's request files of an earlier build; throws TSendFileError when the send
+// folder holds anything else, which the EDI component would send to the bank with them.
+void ClearRequestFiles(TDModule& dm) {
+  std::vector<std::string> own = OwnRequestFileNames(dm);
+  std::vector<std::string> files;
+  ListFiles(SendDir, "*.*", files);
+  std::string foreign;
+  for (const std::string& file : files) {
+    if (std::find(own.begin(), own.end(), file) == own.end()) {
+      foreign += (foreign.empty() ? "" : ", ") + file;
+      continue;
+    }
+    std::error_code ec;
+    std::filesystem::remove(SendDir + file, ec);
+    if (ec)
+      throw TSendFileError("지난 송신 파일을 지울 수 없습니다: " + SendDir + file + " (" +
+                           ec.message() + ")");
+  }
+  if (!foreign.empty())
+    throw TSendFileError("송신 폴더에 이 프로그램의 송신 파일이 아닌 파일이 있습니다: " + foreign +
+                         " (" + SendDir + ")");
+}
+
 void ClearOrderFilters(TDModule& dm) {
   for (TTable* table : {&dm.TB_Trans, &dm.TB_TransSub}) {
     table->ClearFilter();
@@ -142,8 +183,47 @@ std::vector<TBatch> PendingBatches(TDModule& dm, int& heldBack) {
   return batches;
 }
 
-void DispatchOrder(const TBatch& batch, IExchangeView& view) {
-  SendFormatFor(batch.Order.BankID).Write(batch, view);
+std::vector<std::string> HoldBackUnpayable(TDModule& dm, TBatch& batch) {
+  const std::set<std::string> banks = BankCodes(dm);
+  std::vector<std::string> warnings;
+  std::erase_if(batch.Recipients, [&](const TBatchRecipient& r) {
+    const std::string who = r.Name + " " + r.BankId + " " + r.BankNo;
+    const std::int64_t units = r.Monecy.Units();
+    if (units <= 0 || units % TMoney::kScale != 0) {
+      warnings.push_back("이체금액이 1원 이상의 원 단위 금액이 아닙니다: " + who + " " +
+                         r.Monecy.ToText());
+      return true;
+    }
+    if (banks.count(r.BankId) == 0) {
+      warnings.push_back("등록되지 않은 은행코드입니다: " + who);
+      return true;
+    }
+    return false;
+  });
+  return warnings;
+}
+
+TBatchResult DispatchOrder(const TBatch& batch, IExchangeView& view) {
+  return SendFormatFor(batch.Order.BankID).Write(batch, view);
+}
+
+std::vector<std::string> OwnRequestFileNames(TDModule& dm) {
+  std::vector<std::string> names;
+  for (const char* sql :
+       {"SELECT SendName FROM KiGwan", "SELECT SendName FROM TBTrans WHERE SendName IS NOT NULL"}) {
+    TStatement& select = dm.Database.Prepare(sql);
+    select.Bind({});
+    while (select.Step()) {
+      std::string name = select.Column(0).AsString();
+      if (!IsPlainFileName(name)) continue;
+      names.push_back(name);
+      names.push_back(name + "_1");
+    }
+    select.Reset();
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
 }
 
 bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written) {
@@ -165,22 +245,30 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
 
   bool anyPending = false;
   int heldBack = 0;
+  std::vector<std::string> warnings;
   try {
-    DeleteAllFiles(SendDir);
-    DeleteAllFiles(ResultDir);
+    const std::string folders = ExchangeFoldersProblem();
+    if (!folders.empty()) throw TSendFileError(folders);
+    StoreLeftSentRecords(dm, view);
+    ClearRequestFiles(dm);
     std::vector<TBatch> batches = PendingBatches(dm, heldBack);
     anyPending = !batches.empty();
     if (anyPending) view.ShowStatus("자금이체 파일 생성중입니다.", false);
-    for (const TBatch& batch : batches) {
-      DispatchOrder(batch, view);
+    for (TBatch& batch : batches) {
+      for (std::string& warning : HoldBackUnpayable(dm, batch)) warnings.push_back(warning);
+      TBatchResult result = DispatchOrder(batch, view);
+      for (std::string& warning : result.HeldBack) warnings.push_back(warning);
       written.Orders.insert(written.Orders.end(), batch.OrderRows.begin(), batch.OrderRows.end());
-      for (const auto& recipient : batch.Recipients) written.Recipients.push_back(recipient.RowId);
+      written.Recipients.insert(written.Recipients.end(), result.Written.begin(),
+                                result.Written.end());
     }
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
     written = TWrittenRows();
-    view.ShowStatus("송신 자료 생성 실패.", true);
+    view.ShowStatus(std::string("송신 자료 생성 실패. ") + error.what(), true);
     return false;
   }
+  if (!warnings.empty())
+    view.ShowWarnings(kHeldBackHeading, warnings);
 
   if (CountFiles(SendDir) == 0) {
     written = TWrittenRows();

@@ -6,6 +6,7 @@
 #include "core/WaitMsg.h"
 #include "edi/EDIRecv.h"
 #include "edi/EdiLibrary.h"
+#include "edi/SentRecord.h"
 
 namespace selvane {
 
@@ -36,45 +37,90 @@ bool TExchange::AskReceiveOnly() {
   return true;
 }
 
+bool TExchange::ClearReceiveFolder() {
+  std::string error;
+  if (MoveAllFiles(RecvDir, ReceivedFilesFolder(), error)) return true;
+  Status(ExchangeCaption(Mode) + " 실패. 수신 폴더의 파일을 옮길 수 없습니다: " + error, true);
+  return false;
+}
+
 bool TExchange::ReceiveStep(bool (*receive)()) {
   if (TestMode) {
     // Yes processes the files already in the receive folder.
     if (ConfirmBox(kOfflineQuestion, false)) return true;
-    DeleteAllFiles(RecvDir);
+    if (!ClearReceiveFolder()) return false;
   }
   return receive();
 }
 
-void TExchange::RecordSent() {
+bool TExchange::SendRecorded(const std::function<bool()>& handOver) {
   const std::string caption = ExchangeCaption(Mode);
-  if (!SendOk) {
-    Status(caption + " 실패.", true);
-    return;
+  std::string record;
+  try {
+    dm_.BeginMarkSent(Written.Orders, Written.Recipients);
+    record = WriteSentRecord(dm_, Written);
+  } catch (const TDataError& error) {
+    dm_.RollbackAllTables();
+    Status(caption + " 실패. " + error.what(), true);
+    return false;
+  }
+  if (!handOver()) {
+    dm_.RollbackAllTables();
+    RemoveSentRecord(record);
+    Status(caption + " 실패. " + EdiLastMessage(), true);
+    return false;
   }
   Status("송신 상태를 기록합니다.");
-  // Only the rows of the request files: orders pending beside them were not sent.
-  dm_.MarkWaitingAsSent(Written.Orders, Written.Recipients);
+  try {
+    dm_.CommitAllTables();
+  } catch (const TDataError& error) {
+    std::string kept = record;
+    try {
+      kept = MarkRecordSent(record);
+    } catch (const TDataError&) {
+      // A record left pending stops the next build too, until the user has looked.
+    }
+    StateRecorded = false;
+    const std::string text = std::string(kStateNotRecorded) + " " + error.what() + " (송신 기록: " +
+                             kept + ")";
+    Status(text, true);
+    ErrorBox(text);
+    return true;
+  }
+  RemoveSentRecord(record);
+  dm_.RefreshAllTables();
   Written = TWrittenRows();
   Status(caption + " 성공.");
+  return true;
 }
 
 bool TExchange::Run() {
   PrepareEdiFolders();
-  if (Mode != emSend && !TestMode) DeleteAllFiles(RecvDir);
-  Status(ExchangeCaption(Mode) + " 처리중입니다.");
+  const std::string caption = ExchangeCaption(Mode);
+  const std::string folders = ExchangeFoldersProblem();
+  if (!folders.empty()) {
+    Status(caption + " 실패. " + folders, true);
+    return false;
+  }
+  if (Mode != emSend && !TestMode && !ClearReceiveFolder()) return false;
+  Status(caption + " 처리중입니다.");
 
   SendOk = false;
+  StateRecorded = true;
   bool receiveOk = false;
   switch (Mode) {
     case emSend:
-      SendOk = (TestMode && ConfirmBox(kOfflineQuestion, false)) || EdiSend();
-      break;
+      SendOk = SendRecorded([] { return (TestMode && ConfirmBox(kOfflineQuestion, false)) || EdiSend(); });
+      return false;
     case emReceive:
       receiveOk = ReceiveStep(&EdiReceive);
       break;
     case emSendReceive:
-      DeleteAllFiles(RecvDir);
-      EdiSendReceive(SendOk, receiveOk);
+      if (!ClearReceiveFolder()) return false;
+      SendRecorded([&] {
+        EdiSendReceive(SendOk, receiveOk);
+        return SendOk;
+      });
       break;
     case emReReceive:
       receiveOk = ReceiveStep(&EdiReReceive);
@@ -82,9 +128,6 @@ bool TExchange::Run() {
     default:
       return false;
   }
-
-  if (Mode == emSend || Mode == emSendReceive) RecordSent();
-  if (Mode == emSend) return false;
 
   if (Mode != emSendReceive && receiveOk && CountFiles(RecvDir) == 0) receiveOk = false;
   if (!receiveOk) {

@@ -4,6 +4,7 @@
 // the same way; everything it shows goes through the exchange view and the message boxes.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/DM.h"
@@ -25,6 +26,9 @@ std::string ExchangeCaption(int mode);
 // Asked in send-and-receive mode when there is nothing to send.
 inline constexpr const char* kReceiveOnlyQuestion =
     "송신할 자료가 없습니다.\r\r수신 처리만 수행하시겠습니까 ?";
+// Shown when the files went to the bank but their sent state could not be stored.
+inline constexpr const char* kStateNotRecorded =
+    "송신은 되었으나 상태를 기록하지 못했습니다. 다시 송신하지 마십시오.";
 // Asked in test mode before a send or receive: Yes works without the EDI network.
 inline constexpr const char* kOfflineQuestion =
     "이 프로그램은 장애처리용으로 실행되었습니다.\r\rEDI 망에 접속하지 않고 처리를 "
@@ -53,11 +57,18 @@ class TExchange {
   TWrittenRows Written;
   // Whether the last run's send half succeeded.
   bool SendOk = false;
+  // False when the files of a good send went while their sent state could not be stored.
+  bool StateRecorded = true;
 
  private:
   void Status(const std::string& text, bool isError = false) { view_.ShowStatus(text, isError); }
   bool ReceiveStep(bool (*receive)());
-  void RecordSent();
+  // The files of the build leave the office only with their sent state recorded: the rows are
+  // updated in an open transaction (and a record written) before handOver runs, rolled back when
+  // it fails and committed when it succeeds. Returns whether the files went.
+  bool SendRecorded(const std::function<bool()>& handOver);
+  // Moves the files of the receive folder to its Old folder; false after a status with why.
+  bool ClearReceiveFolder();
 };
 
 }  // namespace selvane

@@ -34,14 +34,16 @@ std::string TResultStore::StoredAccountNo(const std::string& bankId, const std::
   return account;
 }
 
-bool TResultStore::ApplyRecipientResult(const std::string& bankId, const std::string& accountNo,
-                                        TMoney amount, const std::string& result) {
+bool TResultStore::ApplyRecipientResult(int kigwanId, const std::string& bankId,
+                                        const std::string& accountNo, TMoney amount,
+                                        const std::string& result) {
   // Runs on the index (BankId, BankNo, Monecy, State, KigwanId, DongId, LargeitmId): the first
   // row of the index range is the first in table order.
   TStatement& find = dm_.Database.Prepare(
       "SELECT rowid FROM TBTransSub WHERE BankId = ?1 AND BankNo = ?2 AND Monecy = ?3 AND "
-      "State = ?4 ORDER BY KigwanId, DongId, LargeitmId LIMIT 1");
-  find.Bind({TValue(bankId), TValue(accountNo), TValue(amount), TValue(static_cast<int>(Sent))});
+      "State = ?4 AND KigwanId = ?5 ORDER BY DongId, LargeitmId LIMIT 1");
+  find.Bind({TValue(bankId), TValue(accountNo), TValue(amount), TValue(static_cast<int>(Sent)),
+             TValue(kigwanId)});
   std::optional<std::int64_t> row;
   if (find.Step()) row = find.Column(0).AsInteger();
   find.Reset();

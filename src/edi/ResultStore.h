@@ -29,11 +29,12 @@ class TResultStore {
   bool HasSentOrder(int kigwanId);
   // The account as recipients store it: hyphenated when it is valid for the bank, else as read.
   static std::string StoredAccountNo(const std::string& bankId, const std::string& account);
-  // Records the result on the first sent recipient, in table order, with this bank, account and
-  // amount, whatever filter the recipient table has: result code, today as Recv_date, State 3.
-  // False when there is none.
-  bool ApplyRecipientResult(const std::string& bankId, const std::string& accountNo, TMoney amount,
-                            const std::string& result);
+  // Records the result on the institution's first sent recipient, in table order, with this
+  // bank, account and amount, whatever filter the recipient table has: result code, today as
+  // Recv_date, State 3. False when there is none; a recipient of another institution is never
+  // taken, even with the same account and amount.
+  bool ApplyRecipientResult(int kigwanId, const std::string& bankId, const std::string& accountNo,
+                            TMoney amount, const std::string& result);
   // The institution's sent orders become received today; returns their number.
   int MarkOrdersReceived(int kigwanId);
 

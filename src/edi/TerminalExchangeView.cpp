@@ -11,7 +11,13 @@ void TTerminalExchangeView::ShowStatus(const std::string& text, bool isError) {
 void TTerminalExchangeView::AddListLine(const TRecvInfo& line) {
   out_ << "file: " << OneLine(line.KigwanName) << '\t' << OneLine(line.FileName) << '\t';
   if (line.Count >= 0) out_ << line.Count;
-  out_ << '\t' << RecvKindRemark(line.Kind) << '\n';
+  out_ << '\t' << RecvRemark(line) << '\n';
+}
+
+void TTerminalExchangeView::ShowWarnings(const std::string& heading,
+                                         const std::vector<std::string>& lines) {
+  out_ << "warning: " << OneLine(heading) << '\n';
+  for (const std::string& line : lines) out_ << "warning: " << OneLine(line) << '\n';
 }
 
 }  // namespace selvane

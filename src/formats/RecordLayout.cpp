@@ -1,61 +1,49 @@
 #include "formats/RecordLayout.h"
 
+#include "core/Cp949.h"
 #include "core/TextRoutines.h"
 
 namespace selvane {
-namespace {
 
-std::string_view ValueOf(TFieldValues values, std::string_view source) {
-  for (const auto& [name, value] : values)
-    if (name == source) return value;
-  throw TLayoutError("no value for the record field " + std::string(source));
-}
+TFieldDoesNotFit::TFieldDoesNotFit(TFill fill, std::string value, int width)
+    : std::runtime_error((fill == TFill::Account ? "account" : "amount") + std::string(" \"") +
+                         value + "\" is longer than its field of " + std::to_string(width)),
+      Fill(fill),
+      Value(std::move(value)),
+      Width(width) {}
 
-const TLayoutField& FieldOf(TRecordLayout layout, std::string_view source) {
-  for (const auto& field : layout)
-    if (field.Fill != TFill::Constant && field.Source == source) return field;
-  throw TLayoutError("no record field " + std::string(source));
-}
-
-}  // namespace
-
-std::string WriteRecord(TRecordLayout layout, TFieldValues values) {
-  std::string record;
-  record.reserve(static_cast<std::size_t>(LayoutWidth(layout)));
-  for (const auto& field : layout) {
-    switch (field.Fill) {
-      case TFill::Constant:
-        record += FixText(field.Source, field.Width, true);
-        break;
-      case TFill::Blank:
-        record += Spaces(field.Width);
-        break;
-      case TFill::Blanks:
-        record += FixText(ValueOf(values, field.Source), field.Width, true);
-        break;
-      case TFill::Zeros:
-        record += FixNumber(ValueOf(values, field.Source), field.Width, false);
-        break;
-    }
+std::string FitField(TFill fill, int width, std::string_view value) {
+  const auto size = static_cast<std::size_t>(width);
+  switch (fill) {
+    case TFill::Account:
+    case TFill::Amount:
+      if (value.size() > size) throw TFieldDoesNotFit(fill, std::string(value), width);
+      return fill == TFill::Account ? FixText(value, width, true) : FixNumber(value, width, false);
+    case TFill::Number:
+      return FixNumber(value, width, false);
+    case TFill::SumTail:
+      return FixNumber(value.size() > size ? value.substr(value.size() - size) : value, width,
+                       false);
+    default:
+      // Half a character would make the bank's file invalid text: the cut stops before it and
+      // the blank fill takes the freed byte.
+      return FixText(value.substr(0, Cp949WholePrefix(value, size)), width, true);
   }
-  return record;
 }
 
-std::string_view ReadField(TRecordLayout layout, std::string_view source, std::string_view record) {
-  const TLayoutField& field = FieldOf(layout, source);
-  std::size_t begin = static_cast<std::size_t>(field.Pos - 1);
-  if (begin >= record.size()) return std::string_view();
-  return record.substr(begin, static_cast<std::size_t>(field.Width));
+namespace layout_detail {
+
+void ThrowNoValue(int pos) {
+  throw TLayoutError("no value for the record field at position " + std::to_string(pos));
 }
 
-void PutField(TRecordLayout layout, std::string_view source, std::string& record,
-              std::string_view value) {
-  const TLayoutField& field = FieldOf(layout, source);
-  std::size_t begin = static_cast<std::size_t>(field.Pos - 1);
-  std::size_t width = static_cast<std::size_t>(field.Width);
-  if (record.size() < begin + width)
-    throw TLayoutError("record too short for the field " + std::string(source));
-  record.replace(begin, width, FixText(value, field.Width, true));
+void ThrowNoField() {
+  throw TLayoutError("the record layout has no such field");
 }
 
+void ThrowRecordTooShort(int pos) {
+  throw TLayoutError("record too short for the field at position " + std::to_string(pos));
+}
+
+}  // namespace layout_detail
 }  // namespace selvane

@@ -2,8 +2,8 @@
 
 namespace selvane {
 
-TResultReport RecvTrans_Sinhan(const std::string& fileName, TDModule& dm, IExchangeView& view) {
-  return Recv_Standard(fileName, dm, view);
+TResultReport RecvTrans_Sinhan(const std::string& fileName, TDModule& dm) {
+  return Recv_Standard(fileName, dm);
 }
 
 }  // namespace selvane

@@ -5,6 +5,6 @@
 
 namespace selvane {
 
-TResultReport RecvTrans_Sinhan(const std::string& fileName, TDModule& dm, IExchangeView& view);
+TResultReport RecvTrans_Sinhan(const std::string& fileName, TDModule& dm);
 
 }  // namespace selvane

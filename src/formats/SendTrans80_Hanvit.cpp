@@ -1,17 +1,15 @@
 #include "formats/SendTrans80_Hanvit.h"
 
-#include "core/Cp949.h"
 #include "core/TextRoutines.h"
 #include "formats/Send_Standard.h"
-#include "formats/StandardLayout.h"
 
 namespace selvane {
 namespace {
 
 inline constexpr auto kHanvitEnd =
-    JoinLayouts(kStandardEndTotals, std::array<TLayoutField, 2>{{
-                                        {69, 6, TFill::Zeros, "CheckValue"},
-                                        {75, 4, TFill::Blank, ""},
+    JoinLayouts(kStandardEndTotals, TRecordLayout<TStandardEndValues, 2>{{
+                                        {69, 6, TFill::Number, &TStandardEndValues::CheckValue},
+                                        {75, 4, TFill::Filler},
                                     }});
 static_assert(LayoutWidth(kHanvitEnd) == 78);
 
@@ -24,12 +22,14 @@ class THanvitWriter : public TStandardWriter {
 
   void DataWritten(const std::string& record, const TBatchRecipient& recipient) override {
     // The account sum runs over the digits fitted to 15 with zeros on the right.
-    accountSum_ += DigitSum(FixNumber(RemoveChar(ToCp949(recipient.BankNo), '-'), 15, true));
-    amountSum_ += DigitSum(ReadField(kStandardData, "Monecy", record));
+    accountSum_ += DigitSum(FixNumber(DigitsOf(recipient.BankNo), 15, true));
+    amountSum_ += DigitSum(ReadField(kStandardData, &TStandardDataValues::Monecy, record));
   }
 
   void WriteEnd(const TBatch&) override {
-    PutRecord(EndRecord(kHanvitEnd, HanvitCheckValue(accountSum_, amountSum_)));
+    TStandardEndValues values = EndValues();
+    values.CheckValue = HanvitCheckValue(accountSum_, amountSum_);
+    PutRecord(WriteRecord(kHanvitEnd, values));
   }
 
  private:
@@ -44,9 +44,9 @@ std::string HanvitCheckValue(long long accountSum, long long amountSum) {
   return FixNumber(std::to_string(accountSum % amountSum % 1000000), 6, false);
 }
 
-void SendTrans80_Hanvit(const TBatch& batch, IExchangeView& view) {
+TBatchResult SendTrans80_Hanvit(const TBatch& batch, IExchangeView& view) {
   THanvitWriter writer;
-  writer.WriteBatch(batch, view);
+  return writer.WriteBatch(batch, view);
 }
 
 }  // namespace selvane

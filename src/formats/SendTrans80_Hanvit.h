@@ -14,6 +14,6 @@ namespace selvane {
 std::string HanvitCheckValue(long long accountSum, long long amountSum);
 
 // Writes the batch as a Hanvit request file (through the frame).
-void SendTrans80_Hanvit(const TBatch& batch, IExchangeView& view);
+TBatchResult SendTrans80_Hanvit(const TBatch& batch, IExchangeView& view);
 
 }  // namespace selvane

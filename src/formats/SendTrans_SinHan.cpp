@@ -4,8 +4,8 @@
 
 namespace selvane {
 
-void SendTrans_SinHan(const TBatch& batch, IExchangeView& view) {
-  Send_Standard(batch, view);
+TBatchResult SendTrans_SinHan(const TBatch& batch, IExchangeView& view) {
+  return Send_Standard(batch, view);
 }
 
 }  // namespace selvane

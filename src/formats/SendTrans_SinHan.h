@@ -5,6 +5,6 @@
 
 namespace selvane {
 
-void SendTrans_SinHan(const TBatch& batch, IExchangeView& view);
+TBatchResult SendTrans_SinHan(const TBatch& batch, IExchangeView& view);
 
 }  // namespace selvane

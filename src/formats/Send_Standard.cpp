@@ -3,16 +3,12 @@
 #include "core/Cp949.h"
 #include "core/TextRoutines.h"
 #include "core/TransferState.h"
-#include "formats/StandardLayout.h"
 
 namespace selvane {
-namespace {
 
-std::string Digits(const std::string& text) {
-  return RemoveChar(ToCp949(text), '-');
+std::string DigitsOf(const std::string& utf8) {
+  return RemoveChar(ToCp949(utf8), '-');
 }
-
-}  // namespace
 
 void TStandardWriter::ResetCounters() {
   dataCount_ = 0;
@@ -20,54 +16,60 @@ void TStandardWriter::ResetCounters() {
 }
 
 std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
-  return WriteRecord(kStandardHeader, {{"Corcode", ToCp949(order.Corcode)},
-                                       {"BankID", ToCp949(order.BankID)},
-                                       {"A_Date", order.A_Date.Format("yymmdd")},
-                                       {"To_date", order.To_date.Format("yymmdd")},
-                                       {"BankNo", Digits(order.BankNo)},
-                                       {"LocalBank", ToCp949(order.LocalBank)}});
+  TStandardHeaderValues values;
+  values.Corcode = ToCp949(order.Corcode);
+  values.BankID = ToCp949(order.BankID);
+  values.A_Date = order.A_Date.Format("yymmdd");
+  values.To_date = order.To_date.Format("yymmdd");
+  values.BankNo = DigitsOf(order.BankNo);
+  values.LocalBank = ToCp949(order.LocalBank);
+  return WriteRecord(kStandardHeader, values);
 }
 
 std::string TStandardWriter::DataRecord(const TBatchOrder& order,
                                         const TBatchRecipient& recipient) {
-  return WriteRecord(kStandardData, {{"BankId", ToCp949(recipient.BankId)},
-                                     {"BankNo", Digits(recipient.BankNo)},
-                                     {"Monecy", recipient.Monecy.ToText()},
-                                     {"PayDay", order.To_date.Format("dd")},
-                                     {"JuminDate", Digits(recipient.Jumin) + "   " +
-                                                       order.To_date.Format("yyyymmdd")},
-                                     {"PayMonthDay", order.To_date.Format("mmdd")}});
+  TStandardDataValues values;
+  values.BankId = ToCp949(recipient.BankId);
+  values.BankNo = DigitsOf(recipient.BankNo);
+  values.Monecy = recipient.Monecy.ToText();
+  values.PayDay = order.To_date.Format("dd");
+  values.Jumin = DigitsOf(recipient.Jumin);
+  values.PayDate = order.To_date.Format("yyyymmdd");
+  values.PayMonthDay = order.To_date.Format("mmdd");
+  return WriteRecord(kStandardData, values);
 }
 
-std::string TStandardWriter::EndRecord(TRecordLayout layout, std::string_view checkValue) const {
-  return WriteRecord(layout, {{"RecordCount", std::to_string(dataCount_ + 2)},
-                              {"DataCount", std::to_string(dataCount_)},
-                              {"TotalSum", total_.ToText()},
-                              {"CheckValue", checkValue}});
+TStandardEndValues TStandardWriter::EndValues() const {
+  TStandardEndValues values;
+  values.RecordCount = std::to_string(dataCount_ + 2);
+  values.DataCount = std::to_string(dataCount_);
+  values.TotalSum = total_.ToText();
+  return values;
 }
 
 void TStandardWriter::WriteHeader(const TBatch& batch) {
   PutRecord(HeaderRecord(batch.Order));
 }
 
-void TStandardWriter::WriteData(const TBatch& batch, const TBatchRecipient& recipient) {
-  if (recipient.State != Waiting) return;
+bool TStandardWriter::WriteData(const TBatch& batch, const TBatchRecipient& recipient) {
+  if (recipient.State != Waiting) return false;
   std::string record = DataRecord(batch.Order, recipient);
   PutRecord(record);
   ++dataCount_;
   total_ += recipient.Monecy;
   DataWritten(record, recipient);
+  return true;
 }
 
 void TStandardWriter::DataWritten(const std::string&, const TBatchRecipient&) {}
 
 void TStandardWriter::WriteEnd(const TBatch&) {
-  PutRecord(EndRecord(kStandardEnd));
+  PutRecord(WriteRecord(kStandardEnd, EndValues()));
 }
 
-void Send_Standard(const TBatch& batch, IExchangeView& view) {
+TBatchResult Send_Standard(const TBatch& batch, IExchangeView& view) {
   TStandardWriter writer;
-  writer.WriteBatch(batch, view);
+  return writer.WriteBatch(batch, view);
 }
 
 }  // namespace selvane

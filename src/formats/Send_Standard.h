@@ -7,14 +7,18 @@
 
 #include "core/Money.h"
 #include "edi/BatchWriter.h"
+#include "formats/StandardLayout.h"
 
 namespace selvane {
+
+// The digits of an account or resident number as CP949 bytes: every "-" removed.
+std::string DigitsOf(const std::string& utf8);
 
 class TStandardWriter : public TBatchWriter {
  protected:
   void ResetCounters() override;
   void WriteHeader(const TBatch& batch) override;
-  void WriteData(const TBatch& batch, const TBatchRecipient& recipient) override;
+  bool WriteData(const TBatch& batch, const TBatchRecipient& recipient) override;
   void WriteEnd(const TBatch& batch) override;
 
   // The records of the format as CP949 bytes, without line end.
@@ -22,14 +26,14 @@ class TStandardWriter : public TBatchWriter {
   static std::string DataRecord(const TBatchOrder& order, const TBatchRecipient& recipient);
   // After a data record was written and counted: for formats that keep further sums.
   virtual void DataWritten(const std::string& record, const TBatchRecipient& recipient);
-  // The end record of the layout from the counters; checkValue fills a "CheckValue" field.
-  std::string EndRecord(TRecordLayout layout, std::string_view checkValue = {}) const;
+  // The end record's values from the counters, without a check value.
+  TStandardEndValues EndValues() const;
 
   int dataCount_ = 0;
   TMoney total_;
 };
 
 // Writes the batch as a standard request file (through the frame).
-void Send_Standard(const TBatch& batch, IExchangeView& view);
+TBatchResult Send_Standard(const TBatch& batch, IExchangeView& view);
 
 }  // namespace selvane

@@ -88,7 +88,13 @@ TEST_F(DataModuleTest, MarkWaitingAsSentOfAWrittenSetLeavesOtherWaitingRows) {
   AddRecipient(2, "222", 1);
   AddRecipient(1, "333", -1);
   std::int64_t heldBack = dm_.TB_TransSub.RowId();
-  ASSERT_TRUE(dm_.MarkWaitingAsSent({writtenOrder}, {writtenRecipient, heldBack}));
+  // A row that is no longer waiting means the data changed after the build: nothing is marked.
+  EXPECT_FALSE(dm_.MarkWaitingAsSent({writtenOrder}, {writtenRecipient, heldBack}));
+  EXPECT_EQ(States("TBTrans"), (std::vector<long long>{1, 1}));
+  EXPECT_EQ(messages_.Texts(),
+            std::vector<std::string>{"송신상태를 기록할 수 없습니다. 송신 파일을 만든 뒤 이체 "
+                                     "자료가 바뀌었습니다. 다시 송신하십시오."});
+  ASSERT_TRUE(dm_.MarkWaitingAsSent({writtenOrder}, {writtenRecipient}));
   EXPECT_EQ(States("TBTrans"), (std::vector<long long>{2, 1}));
   EXPECT_EQ(States("TBTransSub"), (std::vector<long long>{2, 1, -1}));
 }

@@ -82,18 +82,88 @@ TEST_F(BuildTest, OneBatchPerInstitutionAndOnlyWrittenRowsAreMarkedSent) {
             (std::vector<std::string>{"2", "2", "1", "-1", "2"}));
 }
 
-TEST_F(BuildTest, NothingPendingEmptiesTheFoldersAndSaysSo) {
-  std::ofstream(SendDir + "OLDFILE") << "x";
-  std::ofstream(ResultDir + "OLDRESULT") << "x";
-  folder_.AddInstitution({});
+TEST_F(BuildTest, OnlyTheProgramsOwnFilesLeaveTheSendFolder) {
+  folder_.AddInstitution({.SendName = "SNDA"});
   folder_.AddOrder({.State = 2});
+  std::ofstream(SendDir + "SNDA") << "last build";
+  std::ofstream(SendDir + "SNDA_1") << "last build";
+  std::ofstream(ResultDir + "RESULTS.TXT") << "kept";
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
   EXPECT_EQ(view_.Status, (std::vector<TStatusLine>{{"송신할 자료가 없습니다.", false}}));
   std::vector<std::string> files;
-  EXPECT_EQ(ListFiles(SendDir, "*.*", files) + ListFiles(ResultDir, "*.*", files), 0);
+  EXPECT_EQ(ListFiles(SendDir, "*.*", files), 0);
+  EXPECT_EQ(ListFiles(ResultDir, "*.*", files), 1);
+
+  // A file the program did not write would go to the bank with the request: nothing is built
+  // and nothing is deleted.
+  view_ = test::TRecordedExchange();
+  folder_.AddOrder({.DongId = "0002"});
+  std::ofstream(SendDir + "SNDA") << "last build";
+  std::ofstream(SendDir + "letter.hwp") << "a document";
+  EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
+  EXPECT_EQ(view_.Status, (std::vector<TStatusLine>{
+                              {"송신 자료 생성 실패. 송신 폴더에 이 프로그램의 송신 파일이 아닌 "
+                               "파일이 있습니다: letter.hwp (" +
+                                   SendDir + ")",
+                               true}}));
+  EXPECT_EQ(ListFiles(SendDir, "*.*", files), 1);
+  EXPECT_EQ(files, std::vector<std::string>{"letter.hwp"});
 }
 
-TEST_F(BuildTest, AFailedBatchFailsTheBuildAndLeavesTablesUnfiltered) {
+TEST_F(BuildTest, FoldersThatAreOneFolderAreRefused) {
+  folder_.AddInstitution({});
+  folder_.AddOrder({});
+  folder_.AddRecipient({.BankNo = "111"});
+  const std::string saved = RecvDir;
+  RecvDir = SendDir;
+  EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
+  RecvDir = saved;
+  EXPECT_EQ(view_.Status,
+            (std::vector<TStatusLine>{{"송신 자료 생성 실패. 송신 폴더와 수신 폴더가 같은 폴더입니다: " +
+                                           SendDir + " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
+                                       true}}));
+}
+
+TEST_F(BuildTest, RecipientsNoBankCanPayAreHeldBackAndNamed) {
+  folder_.AddInstitution({});
+  auto order = folder_.AddOrder({});
+  auto paid = folder_.AddRecipient({.BankNo = "111", .Won = 1000});
+  struct TBad {
+    const char* bank;
+    const char* account;
+    double won;
+  } bad[] = {{"04", "222", -2500}, {"04", "333", 1500.7}, {"04", "444", 0},
+             {"ZZ", "555", 1000},  {" 4", "666", 1000},   {"99", "777", 1000},
+             {"04", "1234-5678-9012-3456", 1000}};  // 16 digits: longer than the field
+  for (const auto& b : bad)
+    folder_.Dm.Database.Execute(
+        "INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Jumin, Monecy, "
+        "Name, State) VALUES (1, '0001', '01', ?1, ?2, '700101-1234567', ?3, '홍길동', 1)",
+        {TValue(b.bank), TValue(b.account), TValue(b.won)});
+  folder_.Dm.CommitAllTables();
+
+  ASSERT_TRUE(BuildRequestFiles(folder_.Dm, view_, written_));
+  EXPECT_EQ(written_.Orders, std::vector<std::int64_t>{order});
+  EXPECT_EQ(written_.Recipients, std::vector<std::int64_t>{paid});
+  auto lines = test::SplitCrLf(folder_.SendFile("SND01"));
+  ASSERT_EQ(lines.size(), 4u);  // envelope, header, one data record, end
+  EXPECT_EQ(lines[3].substr(0, 28), "E000000300000010000000001000");
+  ASSERT_EQ(view_.List.size(), 1u);
+  EXPECT_EQ(view_.List[0].Count, 1);
+  EXPECT_EQ(view_.Warnings,
+            (std::vector<std::string>{
+                kHeldBackHeading,
+                "등록되지 않은 은행코드입니다: 홍길동  4 666",
+                "이체금액이 1원 이상의 원 단위 금액이 아닙니다: 홍길동 04 222 -2500",
+                "이체금액이 1원 이상의 원 단위 금액이 아닙니다: 홍길동 04 333 1500.7",
+                "이체금액이 1원 이상의 원 단위 금액이 아닙니다: 홍길동 04 444 0",
+                "등록되지 않은 은행코드입니다: 홍길동 99 777",
+                "등록되지 않은 은행코드입니다: 홍길동 ZZ 555",
+                "계좌번호가 송신 파일의 칸보다 깁니다: 홍길동 04 1234-5678-9012-3456",
+            }));
+}
+
+TEST_F(BuildTest, AFailedBatchFailsTheBuildWithItsReasonAndLeavesTablesUnfiltered) {
   folder_.AddInstitution({.BankId = "22"});
   folder_.AddOrder({});  // a Hanvit batch without recipients has no check value
   folder_.Dm.TB_Trans.SetFilter(TFilter().Eq("State", 9));
@@ -101,8 +171,10 @@ TEST_F(BuildTest, AFailedBatchFailsTheBuildAndLeavesTablesUnfiltered) {
   bool reacted = false;
   folder_.Dm.TB_Trans.OnDataChange = [&](TTable&) { reacted = true; };
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
-  EXPECT_EQ(view_.Status, (std::vector<TStatusLine>{{"자금이체 파일 생성중입니다.", false},
-                                                    {"송신 자료 생성 실패.", true}}));
+  EXPECT_EQ(view_.Status,
+            (std::vector<TStatusLine>{
+                {"자금이체 파일 생성중입니다.", false},
+                {"송신 자료 생성 실패. 검증값을 만들 수 없습니다: 이체 금액의 합이 0입니다.", true}}));
   EXPECT_TRUE(written_.Orders.empty());
   EXPECT_FALSE(folder_.Dm.TB_Trans.Filtered());
   EXPECT_FALSE(folder_.Dm.TB_TransSub.Filtered());
@@ -110,11 +182,23 @@ TEST_F(BuildTest, AFailedBatchFailsTheBuildAndLeavesTablesUnfiltered) {
   EXPECT_TRUE(folder_.Dm.TB_Trans.OnDataChange);  // handed back to the window
 }
 
-TEST_F(BuildTest, AValueWithoutCp949FormFailsTheBuild) {
+TEST_F(BuildTest, AValueWithoutCp949FormFailsTheBuildAndNamesIt) {
   folder_.AddInstitution({.Corcode = "CO😀"});
   folder_.AddOrder({});
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
-  EXPECT_EQ(view_.Status.back(), (TStatusLine{"송신 자료 생성 실패.", true}));
+  ASSERT_FALSE(view_.Status.empty());
+  EXPECT_TRUE(view_.Status.back().IsError);
+  EXPECT_EQ(view_.Status.back().Text.rfind("송신 자료 생성 실패. ", 0), 0u);
+  EXPECT_NE(view_.Status.back().Text.find("😀"), std::string::npos) << view_.Status.back().Text;
+}
+
+TEST_F(BuildTest, AnOrderWithoutDatesFailsTheBuildAndNamesIt) {
+  folder_.AddInstitution({});
+  folder_.AddOrder({.A_Date = ""});
+  EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
+  EXPECT_EQ(view_.Status.back(),
+            (TStatusLine{"송신 자료 생성 실패. 작업일자나 이체일자가 없는 이체가 있습니다: 서울구청",
+                         true}));
 }
 
 }  // namespace

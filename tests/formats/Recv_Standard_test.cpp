@@ -39,12 +39,11 @@ class RecvStandardTest : public ::testing::Test {
   void TearDown() override { SetClock(std::nullopt); }
 
   TResultReport Read(const std::string& bytes) {
-    return Recv_Standard(folder_.WriteRecvFile("rcv01", bytes), folder_.Dm, view_);
+    return Recv_Standard(folder_.WriteRecvFile("rcv01", bytes), folder_.Dm);
   }
   std::vector<std::string> Sub(const char* column) { return folder_.Column("TBTransSub", column); }
 
   test::TTransferFolder folder_;
-  test::TRecordedExchange view_;
   std::int64_t order_ = 0;
 };
 
@@ -59,11 +58,13 @@ TEST_F(RecvStandardTest, ResultIsRecordedAndTheOrderReceived) {
   EXPECT_EQ(Sub("Recv_date"), std::vector<std::string>{"2026-12-10"});
   EXPECT_EQ(folder_.Column("TBTrans", "State"), std::vector<std::string>{"3"});
   EXPECT_EQ(folder_.Column("TBTrans", "Recv_date"), std::vector<std::string>{"2026-12-10"});
-  ASSERT_EQ(view_.List.size(), 1u);
-  EXPECT_EQ(view_.List[0].KigwanName, "서울구청");
-  EXPECT_EQ(view_.List[0].FileName, "RCV01");  // the name as found, in upper case
-  EXPECT_EQ(view_.List[0].Kind, rkFundsTransfer);
-  EXPECT_EQ(view_.List[0].Count, 1);
+  EXPECT_TRUE(report.Complete);
+  ASSERT_EQ(report.Lines.size(), 1u);
+  EXPECT_EQ(report.Lines[0].KigwanName, "서울구청");
+  EXPECT_EQ(report.Lines[0].FileName, "RCV01");  // the name as found, in upper case
+  EXPECT_EQ(report.Lines[0].Kind, rkFundsTransfer);
+  EXPECT_EQ(report.Lines[0].Count, 1);
+  EXPECT_EQ(report.Lines[0].Note, "");
 }
 
 TEST_F(RecvStandardTest, EqualRecipientsAreMatchedInTableOrder) {
@@ -95,10 +96,9 @@ TEST_F(RecvStandardTest, SecondAmountIsAddedOnlyWhenItDiffers) {
     folder.AddInstitution({});
     folder.AddOrder({.State = 2});
     folder.AddRecipient({.BankNo = "9876", .Won = 1000, .State = 2});
-    test::TRecordedExchange view;
     auto report = Recv_Standard(
         folder.WriteRecvFile("RCV01", S() + D("04", "9876", c.amount, "0000", c.amount2) + E("1")),
-        folder.Dm, view);
+        folder.Dm);
     EXPECT_EQ(report.Applied, c.matches ? 1 : 0) << c.amount << " + " << c.amount2;
     EXPECT_EQ(folder.Column("TBTransSub", "State")[0], c.matches ? "3" : "2");
   }
@@ -119,18 +119,33 @@ TEST_F(RecvStandardTest, UnmatchedAndUnknownRecordsArePassedOverAndReported) {
   EXPECT_EQ(report.Skipped[1].RecordNo, 3);
   EXPECT_EQ(report.Skipped[1].Kind, 'X');
   EXPECT_EQ(report.Skipped[2].RecordNo, 4);
-  EXPECT_EQ(view_.List.size(), 1u);
+  ASSERT_EQ(report.Lines.size(), 1u);
+  // The list line says how much of its end record's count was applied.
+  EXPECT_EQ(report.Lines[0].Note, "적용 1건, 끝 레코드 건수와 다름, 건너뜀 3건");
+  EXPECT_EQ(RecvRemark(report.Lines[0]),
+            "자금 이체 (적용 1건, 끝 레코드 건수와 다름, 건너뜀 3건)");
 }
 
-TEST_F(RecvStandardTest, ALastRecordWithoutCrLfIsLost) {
+TEST_F(RecvStandardTest, AFileWithoutAValidEndIsNotWhole) {
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-  std::string last = D("04", "12345", "00000000300", "0000");
-  auto report = Read(S() + last.substr(0, 78));
-  EXPECT_EQ(report.Applied, 0);
-  EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
-  ASSERT_EQ(report.Skipped.size(), 1u);
-  EXPECT_EQ(report.Skipped[0].RecordNo, 2);
-  EXPECT_TRUE(view_.List.empty());
+  const std::string data = D("04", "12345", "00000000300", "0000");
+  struct TCase {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"no end record", S() + data},
+      {"cut inside the end record", S() + data + E("1").substr(0, 40)},
+      {"data after the end record", S() + E("0") + data},
+      {"a header after the end record", S() + data + E("1") + S()},
+  };
+  for (const auto& c : cases) {
+    auto report = Read(c.bytes);
+    EXPECT_FALSE(report.Complete) << c.what;
+  }
+  // A last record that lacks only its CR LF is whole.
+  const std::string end = E("1");
+  EXPECT_TRUE(Read(S() + data + end.substr(0, 78)).Complete);
+  EXPECT_TRUE(Read(S() + E("0") + "\x1a").Complete);  // a short tail after the end
 }
 
 TEST_F(RecvStandardTest, InstitutionWithoutASentOrderGetsNoResults) {
@@ -138,26 +153,58 @@ TEST_F(RecvStandardTest, InstitutionWithoutASentOrderGetsNoResults) {
   folder.AddInstitution({});
   folder.AddOrder({.State = 1});  // not sent yet: the header must not mark it received
   folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-  test::TRecordedExchange view;
   auto report = Recv_Standard(
       folder.WriteRecvFile("RCV01", S() + D("04", "12345", "00000000300", "0000") + E("1")),
-      folder.Dm, view);
+      folder.Dm);
   EXPECT_EQ(report.Applied, 0);
   EXPECT_EQ(folder.Column("TBTransSub", "State"), std::vector<std::string>{"2"});
   EXPECT_EQ(folder.Column("TBTrans", "State"), std::vector<std::string>{"1"});
-  ASSERT_EQ(view.List.size(), 1u);
-  EXPECT_EQ(view.List[0].KigwanName, "서울구청");
-  EXPECT_EQ(view.List[0].Kind, rkNoWaitingOrder);
-  EXPECT_EQ(RecvKindRemark(view.List[0].Kind), "결과를 기다리는 이체 없음");
+  ASSERT_EQ(report.Lines.size(), 1u);
+  EXPECT_EQ(report.Lines[0].KigwanName, "서울구청");
+  EXPECT_EQ(report.Lines[0].Kind, rkNoWaitingOrder);
+  EXPECT_EQ(RecvKindRemark(report.Lines[0].Kind), "결과를 기다리는 이체 없음");
 }
 
-TEST_F(RecvStandardTest, UnknownHeaderMarksNoOrderButDataStillApplies) {
+TEST_F(RecvStandardTest, RecordsWithoutASelectedInstitutionApplyNothing) {
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-  Read(S("NOBODY") + D("04", "12345", "00000000300", "0000") + E("1"));
-  EXPECT_EQ(Sub("State"), std::vector<std::string>{"3"});
-  EXPECT_EQ(folder_.Column("TBTrans", "State"), std::vector<std::string>{"2"});
-  ASSERT_EQ(view_.List.size(), 1u);
-  EXPECT_EQ(view_.List[0].KigwanName, "");
+  const std::string data = D("04", "12345", "00000000300", "0000");
+  struct TCase {
+    const char* what;
+    std::string bytes;
+    const char* reason;  // of the data record
+  } cases[] = {
+      {"a header of no institution", S("NOBODY") + data + E("1"), "기관이 선택되지 않은 레코드"},
+      {"no header", data + E("1"), "기관이 선택되지 않은 레코드"},
+  };
+  for (const auto& c : cases) {
+    auto report = Read(c.bytes);
+    EXPECT_EQ(report.Applied, 0) << c.what;
+    EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"}) << c.what;
+    EXPECT_EQ(folder_.Column("TBTrans", "State"), std::vector<std::string>{"2"}) << c.what;
+    ASSERT_EQ(report.Lines.size(), 1u) << c.what;
+    EXPECT_EQ(report.Lines[0].KigwanName, "") << c.what;
+    EXPECT_EQ(RecvRemark(report.Lines[0]), "일치하는 기관 없음, 적용하지 않음") << c.what;
+    ASSERT_FALSE(report.Skipped.empty()) << c.what;
+    EXPECT_EQ(report.Skipped.back().Reason, c.reason) << c.what;
+  }
+  EXPECT_EQ(Read(S("NOBODY") + data + E("1")).Skipped.front().Reason, "등록된 기관이 아님: 04 NOBODY");
+}
+
+TEST_F(RecvStandardTest, ARecipientOfAnotherInstitutionIsNeverTaken) {
+  // The same account and amount, sent by another institution first in table order.
+  folder_.AddInstitution({.Id = 2, .Name = "다른기관", .Corcode = "OTHER", .SendName = "SND02",
+                          .RecvName = "RCV02"});
+  folder_.AddOrder({.KigwanId = 2, .State = 2});
+  folder_.AddRecipient({.KigwanId = 2, .BankNo = "12345", .Won = 300, .State = 2});
+  folder_.AddRecipient({.KigwanId = 1, .BankNo = "12345", .Won = 300, .State = 2});
+  auto report = Read(S("OTHER") + D("04", "12345", "00000000300", "9999") + E("1"));
+  EXPECT_EQ(report.Applied, 1);
+  // Rows in insertion order: institution 2's recipient, then institution 1's.
+  EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"9999", ""}));
+  report = Read(S() + D("04", "12345", "00000000300", "0000") + D("04", "12345", "00000000300", "0000") +
+                E("2"));
+  EXPECT_EQ(report.Applied, 1);
+  EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"9999", "0000"}));
 }
 
 TEST_F(RecvStandardTest, OnlyTheInstitutionsSentOrdersAreMarked) {
@@ -186,7 +233,8 @@ TEST_F(RecvStandardTest, FixtureFiles) {
     const char* orderState;
   } cases[] = {
       {"standard_result_two_recipients.dat", 1, "3"},
-      {"standard_result_end_without_crlf.dat", 0, "2"},  // the end record is lost
+      // The end record lacks only its CR LF: it is whole.
+      {"standard_result_end_without_crlf.dat", 1, "3"},
   };
   for (const auto& c : cases) {
     test::TTransferFolder folder;
@@ -194,11 +242,11 @@ TEST_F(RecvStandardTest, FixtureFiles) {
     folder.AddOrder({.State = 2});
     folder.AddRecipient({.BankNo = "123-4567-8901", .Won = 150000, .State = 2});
     folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-    test::TRecordedExchange view;
-    auto report = Recv_Standard(std::string(SELVANE_TEST_DATA) + "/" + c.file, folder.Dm, view);
+    auto report = Recv_Standard(std::string(SELVANE_TEST_DATA) + "/" + c.file, folder.Dm);
     EXPECT_EQ(report.Applied, 2) << c.file;
+    EXPECT_TRUE(report.Complete) << c.file;
     EXPECT_EQ(folder.Column("TBTransSub", "State"), (std::vector<std::string>{"3", "3"}));
-    EXPECT_EQ(view.List.size(), static_cast<std::size_t>(c.listLines)) << c.file;
+    EXPECT_EQ(report.Lines.size(), static_cast<std::size_t>(c.listLines)) << c.file;
     EXPECT_EQ(folder.Column("TBTrans", "State")[0], c.orderState) << c.file;
   }
 }
@@ -212,16 +260,16 @@ TEST_F(RecvStandardTest, BytesThatAreNotCp949AreReported) {
 }
 
 TEST_F(RecvStandardTest, AMissingFileGivesNothing) {
-  auto report = Recv_Standard(folder_.Path() + "Recv/NONE", folder_.Dm, view_);
+  auto report = Recv_Standard(folder_.Path() + "Recv/NONE", folder_.Dm);
   EXPECT_FALSE(report.Opened);
-  EXPECT_TRUE(view_.List.empty());
+  EXPECT_TRUE(report.Lines.empty());
 }
 
 TEST_F(RecvStandardTest, ShinhanReadsAsTheStandardReader) {
   folder_.AddRecipient({.BankId = "88", .BankNo = "110-123-456789", .Won = 300, .State = 2});
   auto report = RecvTrans_Sinhan(
       folder_.WriteRecvFile("RCV01", S() + D("88", "110123456789", "00000000300", "0000") + E("1")),
-      folder_.Dm, view_);
+      folder_.Dm);
   EXPECT_EQ(report.Applied, 1);
   EXPECT_EQ(Sub("State"), std::vector<std::string>{"3"});
 }

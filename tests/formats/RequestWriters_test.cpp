@@ -13,15 +13,15 @@ namespace selvane {
 namespace {
 
 struct TStandardFormat {
-  static void Write(const TBatch& b, IExchangeView& v) { Send_Standard(b, v); }
+  static TBatchResult Write(const TBatch& b, IExchangeView& v) { return Send_Standard(b, v); }
   static constexpr std::size_t kEndWidth = 74;
 };
 struct THanvitFormat {
-  static void Write(const TBatch& b, IExchangeView& v) { SendTrans80_Hanvit(b, v); }
+  static TBatchResult Write(const TBatch& b, IExchangeView& v) { return SendTrans80_Hanvit(b, v); }
   static constexpr std::size_t kEndWidth = 78;
 };
 struct TShinhanFormat {
-  static void Write(const TBatch& b, IExchangeView& v) { SendTrans_SinHan(b, v); }
+  static TBatchResult Write(const TBatch& b, IExchangeView& v) { return SendTrans_SinHan(b, v); }
   static constexpr std::size_t kEndWidth = 74;
 };
 
@@ -82,14 +82,14 @@ TYPED_TEST(RequestWriterTest, EnvelopeRecordsAndCounts) {
             "0000000152500");
 }
 
-TYPED_TEST(RequestWriterTest, ListLineCarriesTheKoreanInstitutionAndEveryBatchRow) {
+TYPED_TEST(RequestWriterTest, ListLineCarriesTheKoreanInstitutionAndTheRecipientsWritten) {
   this->WriteLines(SampleBatch());
   ASSERT_EQ(this->view_.List.size(), 1u);
   const TRecvInfo& line = this->view_.List[0];
   EXPECT_EQ(line.KigwanName, "서울특별시 종로구청");
   EXPECT_EQ(line.FileName, "SND01");
   EXPECT_EQ(line.Kind, rkFundsTransfer);
-  EXPECT_EQ(line.Count, 3);
+  EXPECT_EQ(line.Count, 2);
 }
 
 TYPED_TEST(RequestWriterTest, AnExistingFileIsAppendedTo) {

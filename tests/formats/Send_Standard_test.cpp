@@ -56,9 +56,8 @@ TEST(SendStandard, EmptyBatchGivesHeaderAndZeroEndRecord) {
 
 TEST(SendStandard, DataRecordsByteForByte) {
   TBatch batch = OrderOnly();
-  // A 16-digit account keeps its first 15 digits, a 12-digit amount its first 11.
-  AddRecipient(batch, "4", "1234-5678-9012-3456", "700101-1234567", 123456789012);
-  // A short resident number moves the date left; a long one cuts it.
+  AddRecipient(batch, "4", "123-456-789012", "700101-1234567", 12345678901);
+  // The resident number has its column: a short one is blank-filled, a long one cut at 13.
   AddRecipient(batch, "88", "110-123-456789", "12345", 400);
   AddRecipient(batch, "20", "1002-333-444555", "12345678901234567", 7);
   auto records = Records(batch);
@@ -67,7 +66,7 @@ TEST(SendStandard, DataRecordsByteForByte) {
   const std::string gap = " " + std::string(4, ' ') + std::string(10, ' ');
   EXPECT_EQ(records[1],
             "D04"
-            "123456789012345"
+            "123456789012   "
             "40"
             "12345678901"
             "11" +
@@ -82,7 +81,7 @@ TEST(SendStandard, DataRecordsByteForByte) {
             "00000000400"
             "11" +
                 gap +
-                "12345   20261211        "
+                "12345           20261211"
                 "1211"
                 "  ");
   EXPECT_EQ(records[3],
@@ -92,15 +91,54 @@ TEST(SendStandard, DataRecordsByteForByte) {
             "00000000007"
             "11" +
                 gap +
-                "12345678901234567   2026"
+                "1234567890123   20261211"
                 "1211"
                 "  ");
-  // The total sums the amounts as stored, not as cut into the data records.
   EXPECT_EQ(records[4].substr(0, 28),
             "E"
             "0000005"
             "0000003"
-            "0123456789419");
+            "0012345679308");
+}
+
+TEST(SendStandard, AnAccountOrAmountLongerThanItsFieldIsHeldBackNotCut) {
+  TBatch batch = OrderOnly();
+  AddRecipient(batch, "04", "1234-5678-9012-3456", "700101-1234567", 1000);  // 16 digits
+  AddRecipient(batch, "04", "111-22-333333", "700101-1234567", 123456789012);  // 12 digits
+  AddRecipient(batch, "04", "444-55-666666", "700101-1234567", 2500);
+  batch.Recipients[0].RowId = 1;
+  batch.Recipients[1].RowId = 2;
+  batch.Recipients[2].RowId = 3;
+  batch.Recipients[0].Name = "홍길동";
+  batch.Recipients[1].Name = "김영희";
+  test::TSendFolder folder;
+  test::TRecordedExchange view;
+  TBatchResult result = Send_Standard(batch, view);
+  EXPECT_EQ(result.Written, std::vector<std::int64_t>{3});
+  EXPECT_EQ(result.HeldBack,
+            (std::vector<std::string>{
+                "계좌번호가 송신 파일의 칸보다 깁니다: 홍길동 04 1234-5678-9012-3456",
+                "이체금액이 송신 파일의 칸보다 깁니다: 김영희 04 123456789012"}));
+  auto lines = test::SplitCrLf(folder.ReadFile("SND01"));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2].substr(3, 15), "44455666666    ");
+  // Counts and total leave the held-back recipients out, and so does the list line.
+  EXPECT_EQ(lines[3].substr(0, 28), "E000000300000010000000002500");
+  ASSERT_EQ(view.List.size(), 1u);
+  EXPECT_EQ(view.List[0].Count, 1);
+}
+
+TEST(SendStandard, AnInstitutionAccountLongerThanItsFieldFailsTheBatch) {
+  TBatch batch = OrderOnly();
+  batch.Order.BankNo = "1234-5678-9012-3456";
+  test::TSendFolder folder;
+  test::TRecordedExchange view;
+  try {
+    Send_Standard(batch, view);
+    FAIL() << "written";
+  } catch (const TSendFileError& error) {
+    EXPECT_STREQ(error.what(), "계좌번호가 송신 파일의 칸보다 깁니다: 종로구청 1234567890123456");
+  }
 }
 
 TEST(SendStandard, ShinhanWritesTheSameBytes) {

@@ -18,13 +18,6 @@ using namespace selvane;
 
 namespace {
 
-class TNullView : public IExchangeView {
- public:
-  void ShowStatus(const std::string&, bool) override {}
-  void AddListLine(const TRecvInfo&) override {}
-  void ClearList() override {}
-};
-
 TDModule* g_dm = nullptr;
 std::string g_folder;
 std::string g_file;
@@ -68,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream out(g_file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
-  TNullView view;
+  TSilentExchangeView view;
   TResultReport report = Recv_Standard(g_file, *g_dm, view);
   const int blocks = static_cast<int>(size / 80);
   if (!report.Opened || report.Applied > blocks) std::abort();

@@ -27,9 +27,15 @@ class TRecordedExchange : public IExchangeView {
   }
   void AddListLine(const TRecvInfo& line) override { List.push_back(line); }
   void ClearList() override { List.clear(); }
+  // Each warning as its heading followed by its lines.
+  void ShowWarnings(const std::string& heading, const std::vector<std::string>& lines) override {
+    Warnings.push_back(heading);
+    Warnings.insert(Warnings.end(), lines.begin(), lines.end());
+  }
 
   std::vector<TStatusLine> Status;
   std::vector<TRecvInfo> List;
+  std::vector<std::string> Warnings;
 };
 
 struct TInstitutionRow {

@@ -113,7 +113,9 @@ class TestNorVaEdi : public QObject {
       QVERIFY(!window.StatusIsError());
 
       QTest::mouseClick(window.btnSend, Qt::LeftButton);
-      QCOMPARE(window.StatusLabel->text(), QStringLiteral("송신 실패."));
+      // The component's reason follows the failure.
+      QCOMPARE(window.StatusLabel->text(),
+               QStringLiteral("송신 실패. 프로그램 오류 발생 (Registry 관련)"));
       QVERIFY(window.StatusIsError());
       QCOMPARE(window.StatusLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
       QVERIFY(window.btnSend->isHidden());

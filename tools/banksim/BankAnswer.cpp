@@ -28,7 +28,7 @@ const TAnswerFormat& AnswerFormatFor(std::string_view bankId) {
 std::string AnswerStandard(std::string_view request, const TAnswerOptions& options) {
   const std::string failCode =
       options.FailCode.empty() ? std::string(kStandardFailCode) : options.FailCode;
-  constexpr std::string_view envelope = kEnvelopeLine[0].Source;
+  constexpr std::string_view envelope = kEnvelopeLine[0].Text;
   std::string answer;
   std::size_t pos = 0;
   int lineNo = 0;
@@ -42,9 +42,9 @@ std::string AnswerStandard(std::string_view request, const TAnswerOptions& optio
     if (lineNo == 1) throw std::runtime_error("no envelope line");
     line = FixText(line, 78, true);
     if (line[0] == 'D') {
-      std::string account = Trim(ReadField(kStandardData, "BankNo", line));
+      std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, line));
       bool fails = options.FailAccounts.count(account) > 0;
-      PutField(kStandardData, "Result", line, fails ? failCode : std::string(kSuccessCode));
+      PutField(kStandardData, &TStandardDataValues::Result, line, fails ? failCode : std::string(kSuccessCode));
     } else if (line[0] != 'S' && line[0] != 'E') {
       throw std::runtime_error("line " + std::to_string(lineNo) + ": unknown record kind");
     }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/DM.h"
+#include "core/WaitMsg.h"
 #include "edi/Exchange.h"
 
 namespace selvane {
@@ -165,8 +166,17 @@ void TFrmNorvaEdi::AddListLine(const TRecvInfo& line) {
   SetCell(last, 0, line.KigwanName);
   SetCell(last, 1, line.FileName);
   SetCell(last, 2, line.Count < 0 ? std::string() : std::to_string(line.Count));
-  SetCell(last, 3, RecvKindRemark(line.Kind));
+  SetCell(last, 3, RecvRemark(line));
   Grid->repaint();
+}
+
+void TFrmNorvaEdi::ShowWarnings(const std::string& heading,
+                                const std::vector<std::string>& lines) {
+  constexpr std::size_t kShown = 20;
+  std::string text = heading;
+  for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) text += "\r" + lines[i];
+  if (lines.size() > kShown) text += "\r... 외 " + std::to_string(lines.size() - kShown) + "건";
+  WarningBox(text);
 }
 
 void TFrmNorvaEdi::ClearList() {

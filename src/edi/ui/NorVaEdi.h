@@ -46,6 +46,8 @@ class TFrmNorvaEdi : public QDialog, public IExchangeView {
   void ShowStatus(const std::string& text, bool isError) override;
   void AddListLine(const TRecvInfo& line) override;
   void ClearList() override;
+  // One warning box: the heading and the first lines, with the number of the others.
+  void ShowWarnings(const std::string& heading, const std::vector<std::string>& lines) override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,0 +1,114 @@
+#include "edi/ResultReader.h"
+
+#include <filesystem>
+
+#include "core/TextRoutines.h"
+
+namespace selvane {
+namespace {
+
+std::string UpperFileName(const std::string& fileName) {
+  std::string name = std::filesystem::path(fileName).filename().string();
+  for (char& c : name)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return name;
+}
+
+}  // namespace
+
+TResultReader::TResultReader(const std::string& fileName, TDModule& dm)
+    : store_(dm), fileName_(UpperFileName(fileName)) {
+  report_.Opened = true;
+}
+
+void TResultReader::Header(int recordNo, std::string_view record, const std::string& bankId,
+                           const std::string& corCode) {
+  Select(store_.FindInstitution(bankId, corCode), recordNo, record,
+         "등록된 기관이 아님: " + bankId + " " + corCode);
+}
+
+void TResultReader::Select(const std::optional<TResultInstitution>& institution, int recordNo,
+                           std::string_view record, const std::string& noneReason) {
+  lastWasEnd_ = false;
+  groupApplied_ = groupSkipped_ = 0;
+  selected_ = institution;
+  waiting_ = selected_ && store_.HasSentOrder(selected_->KigwanId);
+  if (!selected_) Skip(recordNo, record, noneReason);
+  if (selected_) report_.Institution = selected_->KiGwanName;
+}
+
+bool TResultReader::CanApply(int recordNo, std::string_view record) {
+  ++report_.DataRecords;
+  if (!selected_) {
+    Skip(recordNo, record, "기관이 선택되지 않은 레코드");
+    return false;
+  }
+  if (!waiting_) {
+    Skip(recordNo, record, "결과를 기다리는 이체가 없는 기관");
+    return false;
+  }
+  return true;
+}
+
+bool TResultReader::Apply(const std::string& bankId, const std::string& accountNo, TMoney amount,
+                          const std::string& result) {
+  return selected_ && waiting_ &&
+         store_.ApplyRecipientResult(selected_->KigwanId, bankId, accountNo, amount, result);
+}
+
+void TResultReader::Applied(bool applied, int recordNo, std::string_view record,
+                            const std::string& missReason) {
+  if (!applied) {
+    Skip(recordNo, record, missReason);
+    return;
+  }
+  lastWasEnd_ = false;
+  ++groupApplied_;
+  ++report_.Applied;
+}
+
+void TResultReader::Data(int recordNo, std::string_view record, const std::string& bankId,
+                         const std::string& account, TMoney amount, const std::string& result) {
+  if (!CanApply(recordNo, record)) return;
+  const std::string accountNo = TResultStore::StoredAccountNo(bankId, account);
+  Applied(Apply(bankId, accountNo, amount, result), recordNo, record,
+          "일치하는 송신완료 수신자 없음: " + bankId + " " + accountNo + " " + amount.ToText());
+}
+
+void TResultReader::End(int recordNo, std::string_view record, std::optional<int> count) {
+  if (!count) {
+    Skip(recordNo, record, "끝 레코드의 건수를 읽을 수 없음");
+    validEnds_ = false;
+    return;
+  }
+  if (selected_ && waiting_) store_.MarkOrdersReceived(selected_->KigwanId);
+  TRecvInfo line{selected_ ? selected_->KiGwanName : std::string(), fileName_,
+                 !selected_ ? rkNoInstitution : waiting_ ? rkFundsTransfer : rkNoWaitingOrder,
+                 *count, {}};
+  if (selected_ && waiting_ && (groupApplied_ != *count || groupSkipped_ > 0)) {
+    line.Note = "적용 " + std::to_string(groupApplied_) + "건";
+    if (groupApplied_ != *count) line.Note += ", 끝 레코드 건수와 다름";
+    if (groupSkipped_ > 0) line.Note += ", 건너뜀 " + std::to_string(groupSkipped_) + "건";
+  }
+  report_.Lines.push_back(std::move(line));
+  groupApplied_ = groupSkipped_ = 0;
+  anyEnd_ = true;
+  lastWasEnd_ = true;
+}
+
+void TResultReader::Skip(int recordNo, std::string_view record, std::string reason) {
+  lastWasEnd_ = false;
+  SkipTail(recordNo, record, std::move(reason));
+}
+
+void TResultReader::SkipTail(int recordNo, std::string_view bytes, std::string reason) {
+  ++groupSkipped_;
+  report_.Skipped.push_back({recordNo, bytes.empty() ? '\0' : bytes[0], std::move(reason)});
+}
+
+TResultReport TResultReader::Finish() {
+  report_.Complete = anyEnd_ && validEnds_ && lastWasEnd_;
+  return std::move(report_);
+}
+
+}  // namespace selvane

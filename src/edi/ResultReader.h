@@ -1,0 +1,76 @@
+// The rules every result-file reader follows, whatever its record layout. A header selects the
+// institution (or none); a data record is applied only to a sent recipient of the selected
+// institution, and only while that institution has an order waiting for its result; an end
+// record closes the group of records since the header: it marks the institution's sent orders
+// received and gives the group's list line. Every record that is passed over is reported with
+// its number, kind and reason. The format's reader only takes the fields out of its records.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/DM.h"
+#include "core/Money.h"
+#include "edi/ResultReport.h"
+#include "edi/ResultStore.h"
+
+namespace selvane {
+
+class TResultReader {
+ public:
+  // fileName: the file being read; its name, in upper case, goes into the list lines.
+  TResultReader(const std::string& fileName, TDModule& dm);
+
+  // A header record: selects the institution with this bank and user number, or none (the
+  // record is then reported).
+  void Header(int recordNo, std::string_view record, const std::string& bankId,
+              const std::string& corCode);
+  // Selects an institution found by other means, or none with the reason reported.
+  void Select(const std::optional<TResultInstitution>& institution, int recordNo,
+              std::string_view record, const std::string& noneReason);
+  const std::optional<TResultInstitution>& Selected() const { return selected_; }
+
+  // A data record starts: false, with the record reported, when it cannot be applied (no
+  // institution selected, or the institution has no sent order).
+  bool CanApply(int recordNo, std::string_view record);
+  // The result on a sent recipient of the selected institution; true when one matched.
+  bool Apply(const std::string& bankId, const std::string& accountNo, TMoney amount,
+             const std::string& result);
+  // Counts a data record that was applied by Apply, or reports it with the reason.
+  void Applied(bool applied, int recordNo, std::string_view record, const std::string& missReason);
+  // The usual data record: CanApply, then Apply with the account as recipients store it, and a
+  // record without a match reported.
+  void Data(int recordNo, std::string_view record, const std::string& bankId,
+            const std::string& account, TMoney amount, const std::string& result);
+
+  // An end record with its count of data records; nullopt when the count cannot be read, which
+  // makes the end invalid (the file is then not whole).
+  void End(int recordNo, std::string_view record, std::optional<int> count);
+
+  // A record passed over; a short tail after the last record does not make the file unwhole.
+  void Skip(int recordNo, std::string_view record, std::string reason);
+  void SkipTail(int recordNo, std::string_view bytes, std::string reason);
+
+  // Opened set, Complete computed, the lines of the groups.
+  TResultReport Finish();
+
+  TResultStore& Store() { return store_; }
+  const std::string& FileName() const { return fileName_; }
+
+ private:
+  void Closed(bool validEnd);
+
+  TResultStore store_;
+  std::string fileName_;
+  std::optional<TResultInstitution> selected_;
+  bool waiting_ = false;  // the selected institution has a sent order
+  int groupApplied_ = 0;
+  int groupSkipped_ = 0;
+  bool lastWasEnd_ = false;
+  bool validEnds_ = true;
+  bool anyEnd_ = false;
+  TResultReport report_;
+};
+
+}  // namespace selvane
