@@ -4,9 +4,11 @@
 #include "Command.h"
 #include "core/DM.h"
 #include "core/Globals.h"
+#include "core/TransferState.h"
 #include "transfer/FixedRecipientImport.h"
 #include "transfer/FundCategory.h"
 #include "transfer/LayoutConversion.h"
+#include "transfer/OrderEditing.h"
 #include "transfer/OrderRecipients.h"
 
 namespace selvane::cli {
@@ -47,6 +49,11 @@ bool OpenOrder(TCommandContext& context, TDModule& dm, const TImportArgs& args) 
   if (!dm.TB_Trans.FindKey({TValue(key.KigwanId), TValue(key.DongId), TValue(key.LargeItmId)})) {
     context.Out << "error: 이체자료가 없습니다: " << key.KigwanId << ' ' << key.DongId << ' '
                 << key.LargeItmId << '\n';
+    return false;
+  }
+  // The window offers no import once the order is sent: new rows would never be sent.
+  if (dm.TB_Trans.FieldByName("State").AsInteger() > Waiting) {
+    context.Out << "error: " << kSentNotEditable << '\n';
     return false;
   }
   CurrentOrderKey = key;

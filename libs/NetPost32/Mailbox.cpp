@@ -32,16 +32,26 @@ std::string ExistingFolder(const std::string& setting) {
   return !folder.empty() && fs::is_directory(folder, ec) ? folder : std::string();
 }
 
+// The result code of a failure, with its reason kept for NetPost32LastError.
+int Fault(int code, const std::string& reason) {
+  LastError() = reason;
+  return code;
+}
+
 int OpenSession(const std::string& programKey, TSession& session) {
   session.Config = DefaultEdiConfig(programKey);
-  if (!ReadEdiSettings(session.Config, programKey)) return NETPOST32_REGISTRY;
+  std::string error;
+  if (!ReadEdiSettings(session.Config, programKey, &error))
+    return Fault(NETPOST32_REGISTRY,
+                 error.empty() ? "통신 설정이 없습니다: " + EdiCommKey(programKey) : error);
   session.Login = Trim(session.Config.LoginID);
   // The login ID names a folder of the mailbox: a name that would leave it is no user ID.
   if (session.Login.empty() || session.Login == "." || session.Login == ".." ||
       session.Login.find('/') != std::string::npos)
-    return NETPOST32_NO_LOGIN;
-  session.Mailbox = ExistingFolder(MailboxFolder(programKey));
-  if (session.Mailbox.empty()) return NETPOST32_NO_FOLDER;
+    return Fault(NETPOST32_NO_LOGIN, "사용자 ID: \"" + session.Config.LoginID + "\"");
+  const std::string mailbox = MailboxFolder(programKey);
+  session.Mailbox = ExistingFolder(mailbox);
+  if (session.Mailbox.empty()) return Fault(NETPOST32_NO_FOLDER, "우편함 폴더가 없습니다: " + mailbox);
   return 0;
 }
 
@@ -49,7 +59,8 @@ int OpenSession(const std::string& programKey, TSession& session) {
 int OpenReceiving(const std::string& programKey, TSession& session, std::string& recvDir) {
   if (int fault = OpenSession(programKey, session)) return fault;
   recvDir = ExistingFolder(session.Config.RecvDir);
-  return recvDir.empty() ? NETPOST32_NO_FOLDER : 0;
+  return recvDir.empty() ? Fault(NETPOST32_NO_FOLDER, "수신 폴더가 없습니다: " + session.Config.RecvDir)
+                         : 0;
 }
 
 // Copies source to target through a hidden file beside the target, so that the target is
@@ -118,11 +129,17 @@ bool SaveSetup(const TEdiConfig& config, const std::string& mailbox, std::string
   return false;
 }
 
+std::string& LastError() {
+  static std::string reason;
+  return reason;
+}
+
 int SendFiles(const std::string& programKey) {
   TSession session;
   if (int fault = OpenSession(programKey, session)) return fault;
   const std::string sendDir = ExistingFolder(session.Config.SendDir);
-  if (sendDir.empty()) return NETPOST32_NO_FOLDER;
+  if (sendDir.empty())
+    return Fault(NETPOST32_NO_FOLDER, "송신 폴더가 없습니다: " + session.Config.SendDir);
   std::vector<std::string> files;
   if (ListFiles(sendDir, "*.*", files) == 0) return 0;
 
@@ -130,16 +147,19 @@ int SendFiles(const std::string& programKey) {
   const std::string outbox = session.Mailbox + "outbox/" + session.Login + "/";
   for (const auto& name : files) {
     if (session.Config.HeaderCheck)
-      if (int fault = CheckEnvelope(sendDir + name, session.Config.HeaderValCheck)) return fault;
+      if (int fault = CheckEnvelope(sendDir + name, session.Config.HeaderValCheck))
+        return Fault(fault, sendDir + name);
     std::error_code ec;
-    if (fs::exists(outbox + name, ec)) return NETPOST32_OUTBOX_CLASH;
+    if (fs::exists(outbox + name, ec))
+      return Fault(NETPOST32_OUTBOX_CLASH, "답을 받지 않은 같은 이름의 요청이 있습니다: " + outbox + name);
   }
   const std::string old = sendDir + "Old/";
-  if (!MakeFolder(outbox) || !MakeFolder(old)) return NETPOST32_STOPPED;
+  if (!MakeFolder(outbox) || !MakeFolder(old))
+    return Fault(NETPOST32_STOPPED, "폴더를 만들 수 없습니다: " + outbox);
   int moved = 0;
   for (const auto& name : files) {
     if (!CopyWhole(sendDir + name, old + name) || !MoveWhole(sendDir + name, outbox + name))
-      return NETPOST32_STOPPED;
+      return Fault(NETPOST32_STOPPED, "파일을 옮길 수 없습니다: " + sendDir + name);
     ++moved;
   }
   return moved;

@@ -17,6 +17,9 @@ std::string MailboxFolder(const std::string& programKey);
 // Stores the settings record and the mailbox folder; false with the reason when it fails.
 bool SaveSetup(const TEdiConfig& config, const std::string& mailbox, std::string& error);
 
+// The reason of the last failure (UTF-8), set with its result code; cleared by the caller.
+std::string& LastError();
+
 int SendFiles(const std::string& programKey);
 int ReceiveFiles(const std::string& programKey);
 int ReReceiveFiles(const std::string& programKey);

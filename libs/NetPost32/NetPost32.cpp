@@ -14,15 +14,20 @@ namespace {
 // Calls step with the program key in UTF-8; nothing escapes the C interface.
 template <typename TStep>
 int Guarded(const char* programKey, TStep step) {
+  netpost::LastError().clear();
   if (programKey == nullptr) return NETPOST32_REGISTRY;
   try {
     return step(FromCp949(programKey));
-  } catch (const TEncodingError&) {
+  } catch (const TEncodingError& error) {
+    netpost::LastError() = error.what();
     return NETPOST32_REGISTRY;
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    netpost::LastError() = error.what();
     return NETPOST32_STOPPED;
   }
 }
+
+std::string g_lastErrorCp949;
 
 }  // namespace
 
@@ -56,6 +61,11 @@ int ReReceive(const char* programKey) {
 
 const char* NetPost32Version(void) {
   return NETPOST32_VERSION;
+}
+
+const char* NetPost32LastError(void) {
+  if (!TryToCp949(netpost::LastError(), g_lastErrorCp949)) g_lastErrorCp949.clear();
+  return g_lastErrorCp949.c_str();
 }
 
 }  // extern "C"

@@ -44,6 +44,9 @@ NETPOST32_EXPORT int ReReceive(const char* programKey);
 
 // The component's file version, "major.minor.release.build".
 NETPOST32_EXPORT const char* NetPost32Version(void);
+// Why the last call failed, as CP949 text naming the file or setting ("" after a success); valid
+// until the next call.
+NETPOST32_EXPORT const char* NetPost32LastError(void);
 
 #ifdef __cplusplus
 }

@@ -133,10 +133,32 @@ bool WriteEdiSettings(const TEdiConfig& config, std::string* error) {
   return true;
 }
 
+namespace {
+
+// The values of whichever of the two keys exist, over the defaults: a key that is missing must
+// not cost the other one its values (the office's EDI user ID among them).
+void ReadExistingKeys(TEdiConfig& config) {
+  TRegistry registry;
+  if (registry.OpenKey(EdiCommKey(config.ProgramKey), false)) {
+    ReadTexts(registry, kCommValues, config);
+    registry.CloseKey();
+  }
+  if (registry.OpenKey(EdiUserInfoKey(config.ProgramKey), false)) {
+    ReadTexts(registry, kUserTexts, config);
+    for (const auto& flag : kUserFlags)
+      if (auto stored = registry.ReadInteger(flag.Name)) config.*flag.Field = *stored != 0;
+  }
+}
+
+}  // namespace
+
 std::string InitEdiSettings() {
   TEdiConfig config = DefaultEdiConfig();
   std::string error;
-  if (!ReadEdiSettings(config, kEdiProgramKey, &error)) config = DefaultEdiConfig();
+  if (!ReadEdiSettings(config, kEdiProgramKey, &error)) {
+    config = DefaultEdiConfig();
+    if (error.empty()) ReadExistingKeys(config);
+  }
   std::string writeError;
   if (!WriteEdiSettings(config, &writeError) && error.empty()) error = writeError;
   for (const auto* folder : {&config.SendDir, &config.RecvDir, &config.ResultDir})

@@ -83,8 +83,8 @@ bool ReadEdiSettings(TEdiConfig& config, const std::string& programKey = kEdiPro
 // or a value cannot be written.
 bool WriteEdiSettings(const TEdiConfig& config, std::string* error = nullptr);
 
-// The start-up step: read the settings (all defaults when that fails), write them back so that
-// both keys hold every value, and create the record's send, receive and result folders (one
+// The start-up step: read the settings (a value or a whole key that is missing takes its
+// defaults, the values present are kept), write them back so that both keys hold every value, and create the record's send, receive and result folders (one
 // level each, failures ignored). Returns why the registry could not be used, empty when it
 // could.
 std::string InitEdiSettings();

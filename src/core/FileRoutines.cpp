@@ -132,10 +132,18 @@ bool MoveAllFiles(const std::string& folder, const std::string& target, std::str
 
 bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
   bytes.clear();
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), {});
-  return !in.bad();
+  // A folder opens as a stream whose first read throws; a FIFO would wait for ever.
+  std::error_code ec;
+  if (!fs::is_regular_file(fileName, ec)) return false;
+  try {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+    return !in.bad();
+  } catch (const std::exception&) {
+    bytes.clear();
+    return false;
+  }
 }
 
 bool ReplaceFileAtomically(const std::string& fileName, const std::string& bytes,

@@ -36,7 +36,7 @@ bool MoveFileToFolder(const std::string& fileName, const std::string& folder, st
 // first failure; the files not moved stay.
 bool MoveAllFiles(const std::string& folder, const std::string& target, std::string& error);
 
-// The whole file as bytes; false when it is missing or cannot be read.
+// The whole file as bytes; false when it is missing, is not a plain file or cannot be read.
 bool ReadWholeFile(const std::string& fileName, std::string& bytes);
 
 // Replaces the file with bytes so that a crash leaves either the old or the new file whole:

@@ -1,5 +1,6 @@
 #include "core/IniFile.h"
 
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -60,7 +61,13 @@ bool KeyLine(std::string_view line, std::string_view& key, std::string_view& val
 std::optional<std::string> TIniFile::Read(const std::string& section,
                                           const std::string& key) const {
   std::string bytes;
-  if (!ReadWholeFile(fileName_, bytes)) return std::nullopt;
+  if (!ReadWholeFile(fileName_, bytes)) {
+    std::error_code ec;
+    if (!std::filesystem::exists(fileName_, ec)) return std::nullopt;
+    // A file that is there but cannot be read is not an empty one: a start password in it must
+    // not read as none.
+    throw TSettingsFileError("설정 파일을 읽을 수 없습니다: " + fileName_);
+  }
   bool inSection = false;
   for (const auto& line : SplitLines(bytes)) {
     std::string_view name, value;
@@ -86,7 +93,11 @@ bool TIniFile::WriteString(const std::string& section, const std::string& key,
     return false;
   }
   std::string bytes;
-  ReadWholeFile(fileName_, bytes);
+  std::error_code ec;
+  if (!ReadWholeFile(fileName_, bytes) && std::filesystem::exists(fileName_, ec)) {
+    error_ = "설정 파일을 읽을 수 없습니다: " + fileName_;
+    return false;
+  }
   const std::string entry = key + "=" + value + "\n";
   std::string out;
   std::size_t start = 0;

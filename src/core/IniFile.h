@@ -5,9 +5,16 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace selvane {
+
+// The settings file is there but cannot be read (a folder, no permission).
+class TSettingsFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class TIniFile {
  public:
@@ -15,13 +22,15 @@ class TIniFile {
 
   const std::string& FileName() const { return fileName_; }
 
-  // The value, or nothing when the file, the section or the key is missing.
+  // The value, or nothing when the file, the section or the key is missing. Throws
+  // TSettingsFileError naming the file when it is there but cannot be read.
   std::optional<std::string> Read(const std::string& section, const std::string& key) const;
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& fallback) const;
 
   // Sets the value, adding the section and the key when missing. False, with Error() set, when
-  // the value holds a line break (the file could not keep it) or the file cannot be replaced.
+  // the value holds a line break (the file could not keep it) or the file cannot be read or
+  // replaced.
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
 
   const std::string& Error() const { return error_; }

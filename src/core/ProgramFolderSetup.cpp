@@ -20,7 +20,8 @@ void WriteBlankDb(const std::string& fileName) {
 
 void PrepareProgramFolder(const std::string& folder) {
   fs::path root(folder);
-  for (const char* sub : {"Data", "Send/Old", "Recv/Old", "Result"})
+  // Mailbox/ is where the EDI component's network lives by default: a send works out of the box.
+  for (const char* sub : {"Data", "Send/Old", "Recv/Old", "Result", "Mailbox"})
     fs::create_directories(root / sub);
   fs::path db = root / "Data" / "norva.db";
   if (!fs::exists(db)) TDatabase::Create(db.string(), true);

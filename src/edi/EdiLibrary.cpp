@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/Cp949.h"
 #include "core/EdiSettings.h"
 #include "core/Globals.h"
 #include "core/Registry.h"
@@ -31,6 +32,9 @@ class TComponent {
   TKeyCall ReReceive = nullptr;
   TSendReceiveCall SendReceive = nullptr;
   TVersionCall Version = nullptr;
+  // Optional: the reason of the component's last failure, CP949; a component without it gives
+  // its result codes only.
+  TVersionCall LastError = nullptr;
 
   // True when every call is there; Error() tells why not.
   bool Load() {
@@ -50,6 +54,7 @@ class TComponent {
       dlclose(handle_);
       handle_ = nullptr;
     }
+    if (ok) LastError = reinterpret_cast<TVersionCall>(dlsym(handle_, "NetPost32LastError"));
     return ok;
   }
   const std::string& Error() const { return error_; }
@@ -73,13 +78,19 @@ TComponent g_component;
 TEdiOperation g_lastOperation = TEdiOperation::None;
 int g_lastResult = 0;
 bool g_loadFailed = false;  // the last call found no component
+std::string g_lastReason;   // the component's reason for a failed last call
 
 // Records the operation, runs the call when the component is there and records its result.
 template <typename TCall>
 int Call(TEdiOperation operation, TCall call) {
   g_lastOperation = operation;
+  g_lastReason.clear();
   g_loadFailed = !g_component.Load();
   g_lastResult = g_loadFailed ? kEdiStopped : call();
+  if (!g_loadFailed && g_component.LastError != nullptr) {
+    const char* reason = g_component.LastError();
+    if (reason == nullptr || !TryFromCp949(reason, g_lastReason)) g_lastReason.clear();
+  }
   return g_lastResult;
 }
 
@@ -89,6 +100,7 @@ void ResetEdiLastCall() {
   g_lastOperation = TEdiOperation::None;
   g_lastResult = 0;
   g_loadFailed = false;
+  g_lastReason.clear();
 }
 
 TEdiOperation EdiLastOperation() {
@@ -177,7 +189,9 @@ std::string EdiResultMessage(TEdiOperation operation, int result) {
 
 std::string EdiLastMessage() {
   if (g_loadFailed) return g_component.Error();
-  return EdiResultMessage(g_lastOperation, g_lastResult);
+  std::string message = EdiResultMessage(g_lastOperation, g_lastResult);
+  if (g_lastResult < 0 && !g_lastReason.empty()) message += " (" + g_lastReason + ")";
+  return message;
 }
 
 std::string ReadEdiLoginId() {

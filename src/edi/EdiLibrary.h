@@ -37,7 +37,8 @@ bool EdiSendReceive(bool& sendOk, bool& receiveOk, int* sendResult = nullptr,
 
 // The text for an operation and its result; "?????" for a combination without one.
 std::string EdiResultMessage(TEdiOperation operation, int result);
-// The text for the last call; when the component could not be loaded, why.
+// The text for the last call, followed by the component's reason for a failure when it gives one;
+// when the component could not be loaded, why.
 std::string EdiLastMessage();
 
 // The LoginID of the UserInfo key alone; empty when the key or the value is missing.

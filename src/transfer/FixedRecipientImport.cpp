@@ -63,8 +63,31 @@ std::optional<TMoney> ReadAmount(const std::string& field) {
   return TMoney::Parse(text);
 }
 
+// Removes this import's rows again and stores that; a store failure is shown and the rows go
+// with the rolled-back transaction anyway.
 void RemoveRows(TDModule& dm, const std::vector<std::int64_t>& rows) {
-  for (auto row : rows) dm.Database.Execute("DELETE FROM TBTransSub WHERE rowid = ?1", {TValue(row)});
+  try {
+    for (auto row : rows)
+      dm.Database.Execute("DELETE FROM TBTransSub WHERE rowid = ?1", {TValue(row)});
+    dm.CommitAllTables();
+  } catch (const TDataError& error) {
+    dm.RollbackAllTables();
+    ErrorBox(error.what());
+  }
+}
+
+bool KnownBank(TDModule& dm, const std::string& code) {
+  TStatement& find = dm.Database.Prepare("SELECT 1 FROM TBBank WHERE BankID = ?1");
+  find.Bind({TValue(code)});
+  bool known = find.Step();
+  find.Reset();
+  return known;
+}
+
+bool HasControlCharacter(const std::string& text) {
+  for (unsigned char c : text)
+    if (c < 0x20 || c == 0x7F) return true;
+  return false;
 }
 
 }  // namespace
@@ -102,8 +125,8 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
   // Stops the import and removes what it inserted, so that the list is as it was.
   auto stop = [&](const std::string& message) {
     if (recipients.State() != TDataSetState::Browse) recipients.Cancel();
+    CloseWait();
     RemoveRows(dm, inserted);
-    dm.CommitAllTables();
     FilterOrderRecipients(dm, request.Order);
     ErrorBox(message);
     outcome = TFixedImportOutcome();
@@ -135,6 +158,11 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
       if (!amount)
         return stop(lineNo + "번째 줄의 금액(25-33)을 읽을 수 없어 불러오기를 중단했습니다: \"" +
                     FromCp949Field(f.Amount) + "\"");
+      if (!(*amount > TMoney())) errors.push_back(joined + "   금액 에러");
+      if (!KnownBank(dm, bank == "21" || bank == "26" ? "88" : bank))
+        errors.push_back(joined + "   은행코드 에러");
+      if (HasControlCharacter(FromCp949Field(f.Name)))
+        return stop(lineNo + "번째 줄의 성명(49-68)에 제어 문자가 있어 불러오기를 중단했습니다.");
 
       recipients.Append();
       recipients.FieldByName("KigwanId").Set(request.Order.KigwanId);
@@ -162,7 +190,6 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
         CloseWait();
         MessageBox(TMsgKind::Error, joined + "  2번이상존재 데이타 삭제요망 ", " 입력오류");
         RemoveRows(dm, inserted);
-        dm.CommitAllTables();
         FilterOrderRecipients(dm, request.Order);
         outcome.End = TFixedImportOutcome::TEnd::DuplicateUndone;
         return outcome;
@@ -174,7 +201,14 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
     return stop(error.what());
   }
   CloseWait();
-  dm.CommitAllTables();
+  try {
+    dm.CommitAllTables();
+  } catch (const TDataError& error) {
+    // Nothing of the import was stored: the commit rolled it back.
+    FilterOrderRecipients(dm, request.Order);
+    ErrorBox(error.what());
+    return TFixedImportOutcome();
+  }
   outcome.Inserted = static_cast<int>(inserted.size());
   outcome.ErrorLines = static_cast<int>(errors.size());
 

@@ -1,7 +1,10 @@
 // The fixed-position recipient file ("불러오기"): one recipient per line, bank code at 1-2,
 // account at 4-23, amount at 25-33, resident number at 35-47, name at 49-68 (CP949 bytes).
-// Every line is inserted into the order whatever its checks say; the lines that fail a check are
-// listed in an error file beside the program.
+// Every line is inserted into the order whatever its checks say (account, resident number, an
+// amount that is not above zero, a bank code that is no row of the bank table); the lines that
+// fail a check are listed in an error file beside the program. A line whose amount or resident
+// number cannot be read, or whose name holds a control character, stops the import and removes
+// what it inserted; so does a store that cannot be committed.
 #pragma once
 
 #include <optional>

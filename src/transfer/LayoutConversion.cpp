@@ -41,6 +41,21 @@ std::vector<std::string> ReadRecords(const std::string& fileName, int reLen, std
 
 bool IsBlank(const std::string& record) { return Trim(record).empty(); }
 
+// A whole number of won above zero, in digits only: a sign, a fraction or an exponent is no
+// amount a bank can pay.
+std::optional<TMoney> WholeWon(const std::string& text) {
+  if (!IsAllDigits(text) || text.size() > 15) return std::nullopt;
+  auto amount = TMoney::Parse(text);
+  if (!amount || !(*amount > TMoney())) return std::nullopt;
+  return amount;
+}
+
+bool HasControlCharacter(const std::string& text) {
+  for (unsigned char c : text)
+    if (c < 0x20 || c == 0x7F) return true;
+  return false;
+}
+
 }  // namespace
 
 TLayout CurrentLayout(TTable& cath) {
@@ -113,6 +128,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
   };
 
   bool completed = true;
+  std::vector<std::int64_t> inserted;
   for (const auto& record : records) {
     recipients.Append();
     recipients.FieldByName("KigwanId").Set(request.Order.KigwanId);
@@ -168,7 +184,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     recipients.FieldByName("BankNo").Set(account);
 
     std::string amountText = RemoveChar(RemoveChar(item(record, liAmount), ','), '\\');
-    auto amount = TMoney::Parse(amountText);
+    auto amount = WholeWon(amountText);
     if (!amount) {
       refuse("\"" + amountText + "\"는 적절하지 않은 이체금액 데이타입니다.");
       completed = false;
@@ -176,7 +192,14 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     }
     recipients.FieldByName("Monecy").Set(*amount);
     recipients.FieldByName("Jumin").Set(item(record, liResident));
-    recipients.FieldByName("Name").Set(item(record, liName));
+    const std::string person = item(record, liName);
+    if (HasControlCharacter(person)) {
+      refuse("성명 항목에 제어 문자가 있어 변환할 수 없습니다: " + std::to_string(outcome.Converted + 1) +
+             "번째 자료");
+      completed = false;
+      break;
+    }
+    recipients.FieldByName("Name").Set(person);
     if (nongHyup) recipients.FieldByName("JaGubun").Set(*FundCategoryValue(request.OrderBank, *request.FundChoice));
 
     try {
@@ -187,13 +210,34 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
       completed = false;
       break;
     }
+    inserted.push_back(recipients.RowId());
     ++outcome.Converted;
     StepWaitProgress();
   }
 
+  // A stopped conversion leaves the list as it was, as the fixed-position import does: a rerun of
+  // the mended file must not clash with its own earlier rows.
+  if (!completed && !inserted.empty()) {
+    try {
+      for (auto row : inserted)
+        dm.Database.Execute("DELETE FROM TBTransSub WHERE rowid = ?1", {TValue(row)});
+    } catch (const TDataError& error) {
+      dm.RollbackAllTables();
+      ErrorBox(error.what());
+    }
+    InfoBox("자료 변환을 중단하여 이번에 변환한 " + std::to_string(outcome.Converted) +
+            "건을 지웠습니다.");
+    outcome.Converted = 0;
+  }
+  try {
+    dm.CommitAllTables();
+  } catch (const TDataError& error) {
+    ErrorBox(error.what());
+    outcome.Converted = 0;
+    completed = false;
+  }
   InfoBox("총 " + std::to_string(outcome.Converted) + " 건의 자료가 변환되었습니다.");
   recipients.First();
-  dm.CommitAllTables();
   CloseWait();
   if (bankChanged) InfoBox("은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
   outcome.Completed = completed;

@@ -58,7 +58,9 @@ struct TConversionOutcome {
 };
 
 // Converts the file record by record with every message of the conversion; a refused record
-// stops it and the records converted before it stay.
+// (or a store that cannot be committed) stops it and removes the records it converted, so the
+// list is as it was. An amount must be a whole number of won above zero; a name must hold no
+// control character.
 TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& request,
                                         const std::string& fileName);
 

@@ -41,24 +41,19 @@ std::string HyphenateAccountNo(const std::string& bankCode, const std::string& a
 }
 
 bool ResidentNoValid(const std::string& number) {
-  constexpr int kLength = 13;
-  const std::string text = RemoveChar(number, '-');
-  if (text.size() < kLength) return false;
+  constexpr std::size_t kLength = 13;
+  // Thirteen digits, with one hyphen after the sixth or none: a longer number or a stray hyphen is
+  // no resident number, whatever its first thirteen digits say.
+  std::string text = number;
+  if (text.size() == kLength + 1 && text[6] == '-') text.erase(6, 1);
+  if (text.size() != kLength || !IsAllDigits(text)) return false;
   std::array<int, kLength> digit{};
-  for (int i = 0; i < kLength; ++i) {
-    const char c = text[i];
-    if (c == ' ')
-      digit[i] = 0;
-    else if (c >= '0' && c <= '9')
-      digit[i] = c - '0';
-    else
-      return false;
-  }
+  for (std::size_t i = 0; i < kLength; ++i) digit[i] = text[i] - '0';
   const int month = digit[2] * 10 + digit[3];
   const int day = digit[4] * 10 + digit[5];
   if (month < 1 || month > 12 || day < 1 || day > 31) return false;
   int sum = 0;
-  for (int i = 0; i < kLength - 1; ++i) sum += digit[i] * (i % 8 + 2);
+  for (std::size_t i = 0; i < kLength - 1; ++i) sum += digit[i] * static_cast<int>(i % 8 + 2);
   return (11 - sum % 11) % 10 == digit[kLength - 1];
 }
 

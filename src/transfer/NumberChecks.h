@@ -18,9 +18,9 @@ bool NumGuardIsValid(const std::string& bankCode, const std::string& account);
 // as does text the component cannot be given.
 std::string HyphenateAccountNo(const std::string& bankCode, const std::string& account);
 
-// The check of a resident registration number: hyphens removed, the first 13 characters read as
-// digits (a blank counts 0), month 1 to 12, day 1 to 31, and the weighted check digit. A text
-// that cannot be read as such a number (another character, fewer than 13) is invalid.
+// The check of a resident registration number: 13 digits, with one hyphen after the sixth or
+// none; month 1 to 12, day 1 to 31, and the weighted check digit. Any other text (a blank, a
+// fourteenth digit, a hyphen elsewhere) is invalid.
 bool ResidentNoValid(const std::string& number);
 
 }  // namespace selvane

@@ -80,7 +80,13 @@ TRecipientSaveResult SaveRecipient(TDModule& dm, const TRecipientEntry& entry) {
   } else if (!ConfirmBox("계좌번호가 적절치 않습니다.", false)) {
     return {false, TRecipientField::Account};
   }
-  if (!(sub.FieldByName("Monecy").AsMoney() > TMoney()) &&
+  // A bank pays whole won only, and never a negative amount.
+  const TMoney amount = sub.FieldByName("Monecy").AsMoney();
+  if (amount < TMoney() || amount.Units() % TMoney::kScale != 0) {
+    InfoBox(kWholeWonOnly);
+    return {false, TRecipientField::Amount};
+  }
+  if (!(amount > TMoney()) &&
       !ConfirmBox("이체금액은 0보다 커야 합니다.\r\r계속 진행하시겠습니까?", false))
     return {false, TRecipientField::None};
   if (!ResidentNoValid(entry.ResidentText)) {

@@ -21,7 +21,10 @@ struct TRecipientButtons {
 TRecipientButtons RecipientButtons(TEditMode mode, bool empty, long long state);
 
 // The fields of the recipient window that a refusal puts the focus on.
-enum class TRecipientField { None, Bank, Account, Resident };
+enum class TRecipientField { None, Bank, Account, Resident, Amount };
+
+// Refusal of an amount with a fraction or below zero.
+inline constexpr const char* kWholeWonOnly = "이체금액은 원 단위의 정수로 입력하여 주십시오.";
 
 // What the window shows beside the edit buffer of TB_TransSub.
 struct TRecipientEntry {

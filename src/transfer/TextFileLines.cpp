@@ -10,6 +10,11 @@
 namespace selvane {
 
 std::string ReadFileBytes(const std::string& fileName) {
+  // A folder would read as nothing and a FIFO would wait for ever: only plain files are read.
+  std::error_code ec;
+  const auto status = std::filesystem::status(fileName, ec);
+  if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    throw std::runtime_error("보통 파일이 아니어서 읽을 수 없습니다: " + fileName);
   std::ifstream in(fileName, std::ios::binary);
   if (!in) throw std::runtime_error("파일을 열 수 없습니다: " + fileName);
   std::ostringstream content;

@@ -6,7 +6,8 @@
 
 namespace selvane {
 
-// The bytes of a file; throws std::runtime_error naming the file when it cannot be read.
+// The bytes of a file; throws std::runtime_error naming the file when it cannot be read or is not
+// a plain file (a folder, a FIFO, a device).
 std::string ReadFileBytes(const std::string& fileName);
 
 // Text lines ended by CR LF, LF or CR; a last line without its end counts, the empty text after

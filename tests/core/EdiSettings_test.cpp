@@ -141,10 +141,25 @@ TEST(EdiSettings, MissingKeysFailTheRead) {
   EXPECT_EQ(config.Speed, "38400");
   EXPECT_EQ(error, "");  // nothing wrong with the file
 
-  // Start-up then writes the whole record of defaults.
+  // Start-up then writes the record: the defaults, but for the values that are there.
   EXPECT_EQ(InitEdiSettings(), "");
   ASSERT_TRUE(ReadEdiSettings(config));
-  EXPECT_EQ(config, DefaultEdiConfig());
+  TEdiConfig expected = DefaultEdiConfig();
+  expected.Port = "COM2";
+  EXPECT_EQ(config, expected);
+}
+
+TEST(EdiSettings, AMissingCommKeyDoesNotCostTheUserItsLoginId) {
+  test::TSettingsSandbox sandbox;
+  sandbox.WriteRegistry(
+      "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Selvane.exe\\NetPost32\\UserInfo]\n"
+      "\"LoginID\"=\"OFFICE01\"\n\"HeaderCheck\"=dword:00000001\n");
+  EXPECT_EQ(InitEdiSettings(), "");
+  TEdiConfig config = DefaultEdiConfig();
+  ASSERT_TRUE(ReadEdiSettings(config));
+  EXPECT_EQ(config.LoginID, "OFFICE01");
+  EXPECT_TRUE(config.HeaderCheck);
+  EXPECT_EQ(config.Port, "COM1");  // the missing key's values are the defaults
 }
 
 TEST(EdiSettings, DamagedRegistryIsShownAndLeftAlone) {

@@ -127,14 +127,16 @@ TEST_F(EdiExchange, LoginIdThatNamesNoUserIsRefused) {
     SCOPED_TRACE(login);
     config_.LoginID = login;
     Save();
+    // The component's reason follows the table's text.
+    const std::string reason = std::string(" (사용자 ID: \"") + login + "\")";
     EXPECT_FALSE(EdiSend());
     EXPECT_EQ(EdiLastResult(), kEdiNoLogin);
-    EXPECT_EQ(EdiLastMessage(), "사용자 ID가 등록되어 있지 않습니다");
+    EXPECT_EQ(EdiLastMessage(), "사용자 ID가 등록되어 있지 않습니다" + reason);
     EXPECT_FALSE(EdiReceive());
     EXPECT_EQ(EdiLastResult(), kEdiNoLogin);
-    EXPECT_EQ(EdiLastMessage(), "수신 자료 처리중 오류 발생");
+    EXPECT_EQ(EdiLastMessage(), "수신 자료 처리중 오류 발생" + reason);
     EXPECT_FALSE(EdiReReceive());
-    EXPECT_EQ(EdiLastMessage(), "사용자 ID가 등록되어 있지 않습니다");
+    EXPECT_EQ(EdiLastMessage(), "사용자 ID가 등록되어 있지 않습니다" + reason);
   }
   EXPECT_EQ(FilesOf(Home() + "Send"), (std::vector<std::string>{"KIUP01"}));
   EXPECT_EQ(FilesOf(Inbox()), (std::vector<std::string>{"KIUPR1"}));
@@ -146,14 +148,18 @@ TEST_F(EdiExchange, FolderNotSetOrMissing) {
     const char* name;
     std::function<void()> damage;
     bool (*call)();
+    std::string reason;
   };
+  const std::string nowhere = sandbox_.Root() + "nowhere";
   const TCase cases[] = {
-      {"send folder missing", [&] { config_.SendDir = sandbox_.Root() + "nowhere"; }, EdiSend},
-      {"receive folder missing", [&] { config_.RecvDir = sandbox_.Root() + "nowhere"; },
-       EdiReceive},
-      {"receive folder missing, again", [&] { config_.RecvDir = sandbox_.Root() + "nowhere"; },
-       EdiReReceive},
-      {"mailbox missing", [&] { fs::rename(Mailbox(), sandbox_.Root() + "gone"); }, EdiSend},
+      {"send folder missing", [&] { config_.SendDir = nowhere; }, EdiSend,
+       "송신 폴더가 없습니다: " + nowhere},
+      {"receive folder missing", [&] { config_.RecvDir = nowhere; }, EdiReceive,
+       "수신 폴더가 없습니다: " + nowhere},
+      {"receive folder missing, again", [&] { config_.RecvDir = nowhere; }, EdiReReceive,
+       "수신 폴더가 없습니다: " + nowhere},
+      {"mailbox missing", [&] { fs::rename(Mailbox(), sandbox_.Root() + "gone"); }, EdiSend,
+       "우편함 폴더가 없습니다: " + Mailbox()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -162,7 +168,7 @@ TEST_F(EdiExchange, FolderNotSetOrMissing) {
     Save();
     EXPECT_FALSE(c.call());
     EXPECT_EQ(EdiLastResult(), kEdiNoFolder);
-    EXPECT_EQ(EdiLastMessage(), "디렉토리 설정이 되어 있지 않습니다");
+    EXPECT_EQ(EdiLastMessage(), "디렉토리 설정이 되어 있지 않습니다 (" + c.reason + ")");
     config_ = saved;
     Save();
     if (fs::exists(sandbox_.Root() + "gone")) fs::rename(sandbox_.Root() + "gone", Mailbox());
@@ -195,7 +201,8 @@ TEST_F(EdiExchange, EnvelopeChecksRefuseTheWholeBatch) {
     Put(Home() + "Send/B00001", c.firstLine + "\r\nD0001\r\n");
     EXPECT_EQ(EdiSend(), c.expected > 0);
     EXPECT_EQ(EdiLastResult(), c.expected);
-    EXPECT_EQ(EdiLastMessage(), c.message);
+    EXPECT_EQ(EdiLastMessage(), c.expected > 0 ? std::string(c.message)
+                                               : c.message + (" (" + Home() + "Send/B00001)"));
     EXPECT_EQ(FilesOf(Home() + "Send").size(), c.expected > 0 ? 0u : 2u);
   }
 }
@@ -205,7 +212,8 @@ TEST_F(EdiExchange, UnansweredFileOfTheSameNameIsNotOverwritten) {
   Put(Home() + "Send/KIUP01", kEnvelope);
   EXPECT_FALSE(EdiSend());
   EXPECT_EQ(EdiLastResult(), -50);
-  EXPECT_EQ(EdiLastMessage(), "송신 파일 Merge 오류 발생");
+  EXPECT_EQ(EdiLastMessage(), "송신 파일 Merge 오류 발생 (답을 받지 않은 같은 이름의 요청이 있습니다: " +
+                                  Outbox() + "KIUP01)");
   EXPECT_EQ(Read(Outbox() + "KIUP01"), "yesterday's request");
   EXPECT_EQ(FilesOf(Home() + "Send"), (std::vector<std::string>{"KIUP01"}));
 }
@@ -216,7 +224,9 @@ TEST_F(EdiExchange, SettingsThatCannotBeReadGiveTheRegistryError) {
   sandbox_.WriteRegistry(damaged);
   EXPECT_FALSE(EdiSend());
   EXPECT_EQ(EdiLastResult(), kEdiRegistry);
-  EXPECT_EQ(EdiLastMessage(), "프로그램 오류 발생 (Registry 관련)");
+  EXPECT_EQ(EdiLastMessage().rfind("프로그램 오류 발생 (Registry 관련) (레지스트리 파일이 손상되었습니다: ", 0),
+            0u)
+      << EdiLastMessage();
   EXPECT_EQ(sandbox_.RegistryText(), damaged);
 
   sandbox_.WriteRegistry("REGEDIT4\n");  // no settings keys at all
@@ -255,7 +265,7 @@ TEST_F(EdiExchange, SendAndReceiveNamesTheHalfThatFailed) {
   EXPECT_TRUE(receiveOk);
   EXPECT_EQ(EdiLastOperation(), Op::Send);
   EXPECT_EQ(EdiLastResult(), kEdiHeaderMissing);
-  EXPECT_EQ(EdiLastMessage(), "헤더 생성 오류 발생");
+  EXPECT_EQ(EdiLastMessage(), "헤더 생성 오류 발생 (" + Home() + "Send/KIUP02)");
   EXPECT_EQ(FilesOf(Home() + "Recv"), (std::vector<std::string>{"KIUPR1", "KIUPR2"}));
 
   // The receive half fails alone.
@@ -277,7 +287,7 @@ TEST_F(EdiExchange, SendAndReceiveNamesTheHalfThatFailed) {
   EXPECT_FALSE(receiveOk);
   EXPECT_EQ(EdiLastOperation(), Op::Receive);
   EXPECT_EQ(EdiLastResult(), kEdiNoLogin);
-  EXPECT_EQ(EdiLastMessage(), "수신 자료 처리중 오류 발생");
+  EXPECT_EQ(EdiLastMessage(), "수신 자료 처리중 오류 발생 (사용자 ID: \"\")");
 }
 
 TEST(EdiMessages, EveryRowOfTheTable) {

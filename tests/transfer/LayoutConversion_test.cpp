@@ -82,7 +82,7 @@ TEST_F(LayoutConversionTest, FundCategoryByTheOrderBank) {
   EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{"자금구분을 선택하신후에 하십시오."}));
 }
 
-TEST_F(LayoutConversionTest, ARefusedRecordStopsAndKeepsWhatWasConverted) {
+TEST_F(LayoutConversionTest, ARefusedRecordStopsAndUndoesWhatWasConverted) {
   struct TCase {
     std::string record;
     std::string message;
@@ -93,6 +93,13 @@ TEST_F(LayoutConversionTest, ARefusedRecordStopsAndKeepsWhatWasConverted) {
       {Record("04", "", "1000", "", "가"), "계좌번호가 누락되었습니다."},
       {Record("04", "12345x", "1000", "", "가"), "\"12345x\"는 적절하지 않은 계좌번호 데이타입니다."},
       {Record("04", "123456789012", "12a", "", "가"), "\"12a\"는 적절하지 않은 이체금액 데이타입니다."},
+      // Amounts no bank can pay.
+      {Record("04", "123456789012", "-2500", "", "가"), "\"-2500\"는 적절하지 않은 이체금액 데이타입니다."},
+      {Record("04", "123456789012", "1500.7", "", "가"), "\"1500.7\"는 적절하지 않은 이체금액 데이타입니다."},
+      {Record("04", "123456789012", "1e3", "", "가"), "\"1e3\"는 적절하지 않은 이체금액 데이타입니다."},
+      {Record("04", "123456789012", "0", "", "가"), "\"0\"는 적절하지 않은 이체금액 데이타입니다."},
+      {Record("04", "123456789012", "1000", "", std::string("가") + '\0' + "나"),
+       "성명 항목에 제어 문자가 있어 변환할 수 없습니다: 2번째 자료"},
   };
   for (const auto& c : cases) {
     dm_.Database.Execute("DELETE FROM TBTransSub");
@@ -100,8 +107,12 @@ TEST_F(LayoutConversionTest, ARefusedRecordStopsAndKeepsWhatWasConverted) {
     auto outcome = Convert(Record("04", "111111111111", "1000", "", "앞") + "\r\n" + c.record + "\r\n" +
                            Record("04", "222222222222", "1000", "", "뒤"));
     EXPECT_FALSE(outcome.Completed);
-    EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{c.message, "총 1 건의 자료가 변환되었습니다."}));
-    EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 111-11-1111-111"}));
+    EXPECT_EQ(outcome.Converted, 0);
+    // A rerun of the mended file must not clash with its own earlier rows.
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<std::string>{c.message, "자료 변환을 중단하여 이번에 변환한 1건을 지웠습니다.",
+                                        "총 0 건의 자료가 변환되었습니다."}));
+    EXPECT_EQ(RecipientAccounts(), std::vector<std::string>{}) << c.message;
   }
 }
 
@@ -116,11 +127,24 @@ TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
 }
 
 TEST_F(LayoutConversionTest, AnAccountTheBankRefusesIsKeptOnlyWhenTheUserSaysSo) {
+  const std::string file =
+      Record("04", "123", "1000", "", "가") + "\r\n" + Record("04", "456", "1000", "", "나");
   messages_.QueueAnswer(true);
-  Convert(Record("04", "123", "1000", "", "가") + "\r\n" + Record("04", "456", "1000", "", "나"));
+  messages_.QueueAnswer(true);
+  Convert(file);
+  ASSERT_FALSE(messages_.Messages().empty());
   EXPECT_EQ(messages_.Messages()[0].Text,
             "계좌번호 오류입니다. 계속 진행하시겠습니까 ?\r\r은행코드 : 국민은행 (04)\r계좌번호 : 123");
-  EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 123"})) << "No stops at the second";
+  EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 123", "04 456"}));
+
+  // No at the second stops the conversion, and the first goes with it.
+  dm_.Database.Execute("DELETE FROM TBTransSub");
+  messages_.Clear();
+  messages_.QueueAnswer(true);
+  messages_.QueueAnswer(false);
+  Convert(file);
+  EXPECT_EQ(RecipientAccounts(), std::vector<std::string>{});
+  EXPECT_EQ(messages_.Texts().back(), "총 0 건의 자료가 변환되었습니다.");
 }
 
 TEST_F(LayoutConversionTest, RecordsBeyondTheLimitsAreRefusedBeforeAnythingIsInserted) {

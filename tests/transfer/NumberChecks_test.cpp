@@ -23,8 +23,12 @@ TEST(ResidentNoValid, CheckDigitMonthDayAndShape) {
       {"0013010000007", false},                             // month 13
       {"0001000000006", false},                             // day 00
       {"0001320000007", false},                             // day 32
-      {"0012310000005", true},   {" 001010000000", true},   // a blank counts 0
-      {"000101 000000", true},   {"000101-000000", false},  // 12 digits
+      {"0012310000005", true},   {" 001010000000", false},  // a blank is no digit
+      {"000101 000000", false},  {"000101-000000", false},  // 12 digits
+      {"00010100000000", false},                            // 14 digits, the first 13 valid
+      {"000101-00000000", false}, {"-0001010000000", false}, // a leading hyphen
+      {"00010-10000000", false},  {"000101--0000000", false},
+      {"0001010000000-", false},
       {"000101000000", false},   {"", false},
       {"-------------", false},  {"00010100000a0", false},
       {"0001O10000000", false},  {"000101+0000000", false},

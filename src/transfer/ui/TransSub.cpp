@@ -307,6 +307,9 @@ void TFrmTransSub::FocusField(TRecipientField field) {
     case TRecipientField::Resident:
       Edit3->setFocus();
       break;
+    case TRecipientField::Amount:
+      Edit5->setFocus();
+      break;
     case TRecipientField::None:
       break;
   }
