@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <filesystem>
 
 #include "core/Cp949.h"
@@ -126,6 +128,9 @@ TEST_F(FixedRecipientImportTest, UnreadableLinesStopAndLeaveTheListAsItWas) {
        "1번째 줄의 주민번호(35-47)를 읽을 수 없어 불러오기를 중단했습니다: \"80010112345X0\""},
       {"04 123456789012\r\n",
        "1번째 줄의 주민번호(35-47)를 읽을 수 없어 불러오기를 중단했습니다: \"\""},
+      {Line("04", "123456789012", "1000", kGoodResident, "가") +
+           Line("04", "123456789013", "1000", kGoodResident, std::string("나") + '\0' + "다"),
+       "2번째 줄의 성명(49-68)에 제어 문자가 있어 불러오기를 중단했습니다."},
   };
   for (const auto& c : cases) {
     messages_.Clear();
@@ -135,6 +140,45 @@ TEST_F(FixedRecipientImportTest, UnreadableLinesStopAndLeaveTheListAsItWas) {
     EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{c.message}));
     EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "역삼동_생계.txt"));
   }
+}
+
+TEST_F(FixedRecipientImportTest, AmountsAndBankCodesNoBankCanPayAreListed) {
+  auto outcome = Import(Line("04", "123456789012", "-2500", kGoodResident, "가") +
+                        Line("04", "123456789013", "0", kGoodResident, "나") +
+                        Line("99", "123456789014", "1000", kGoodResident, "다"));
+  EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Completed);
+  EXPECT_EQ(outcome.Inserted, 3);  // the build holds them back; the list shows them
+  const std::string blanks(18, ' ');
+  EXPECT_EQ(ErrorFile(),
+            ToCp949("04 123456789012             -2500 8001011234560 가" + blanks + "   금액 에러\r\n" +
+                    "04 123456789013                 0 8001011234560 나" + blanks + "   금액 에러\r\n" +
+                    "99 123456789014              1000 8001011234560 다" + blanks +
+                    "   은행코드 에러\r\n"));
+}
+
+TEST_F(FixedRecipientImportTest, AFailedCommitStoresNothingAndSaysWhy) {
+  sqlite3_commit_hook(
+      dm_.Database.Handle(), [](void*) { return 1; }, nullptr);
+  auto outcome = Import(Line("04", "123456789012", "1000", kGoodResident, "가"));
+  sqlite3_commit_hook(dm_.Database.Handle(), nullptr, nullptr);
+  EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Stopped);
+  EXPECT_EQ(outcome.Inserted, 0);
+  EXPECT_TRUE(RecipientAccounts().empty());
+  ASSERT_EQ(messages_.Messages().size(), 1u);
+  EXPECT_EQ(messages_.Messages()[0].Kind, "error");
+  EXPECT_EQ(messages_.Messages()[0].Text.rfind("변경한 자료를 저장하지 못했습니다: ", 0), 0u)
+      << messages_.Messages()[0].Text;
+}
+
+TEST_F(FixedRecipientImportTest, AFileThatIsNoPlainFileIsRefused) {
+  const std::string folder = folder_.Path() + "a folder";
+  std::filesystem::create_directories(folder);
+  auto outcome = ImportFixedPositionFile(dm_, {CurrentOrderKey, "04", std::nullopt, "역삼동", "생계"},
+                                         folder);
+  EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Stopped);
+  EXPECT_EQ(messages_.Texts(),
+            std::vector<std::string>{"보통 파일이 아니어서 읽을 수 없습니다: " + folder});
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "역삼동_생계.txt"));
 }
 
 TEST_F(FixedRecipientImportTest, AFileThatIsNotCp949ImportsNothing) {

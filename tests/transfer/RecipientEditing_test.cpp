@@ -100,6 +100,26 @@ TEST_F(RecipientEditingTest, RefusalsInTheirOrder) {
             std::vector<std::string>{"이체금액은 0보다 커야 합니다.\r\r계속 진행하시겠습니까?"});
 }
 
+TEST_F(RecipientEditingTest, AnAmountThatIsNoWholeNumberOfWonIsRefused) {
+  AddOrder(1, "0001", "01", "04");
+  for (auto amount : {TMoney::Parse("1500.7"), TMoney::Parse("-2500")}) {
+    ASSERT_TRUE(amount);
+    messages_.Clear();
+    if (dm_.TB_TransSub.State() == TDataSetState::Browse) {
+      ASSERT_TRUE(BeginRecipientEdit(dm_, true, true));
+    }
+    TTable& t = dm_.TB_TransSub;
+    t.FieldByName("BankId").Set("04");
+    t.FieldByName("BankNo").Set("123456789012");
+    t.FieldByName("Jumin").Set(kGoodResident);
+    t.FieldByName("Monecy").Set(*amount);
+    auto result = SaveRecipient(dm_, {"04", "국민은행", "04", kGoodResident});
+    EXPECT_FALSE(result.Saved) << amount->ToText();
+    EXPECT_EQ(result.Focus, TRecipientField::Amount);
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kWholeWonOnly});
+  }
+}
+
 TEST_F(RecipientEditingTest, DuplicateAccountIsAnInputError) {
   AddOrder(1, "0001", "01", "04");
   ASSERT_TRUE(Save("04", "04", "123456789012").Saved);

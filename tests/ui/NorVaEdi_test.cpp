@@ -115,7 +115,8 @@ class TestNorVaEdi : public QObject {
       QTest::mouseClick(window.btnSend, Qt::LeftButton);
       // The component's reason follows the failure.
       QCOMPARE(window.StatusLabel->text(),
-               QStringLiteral("송신 실패. 프로그램 오류 발생 (Registry 관련)"));
+               QStringLiteral("송신 실패. 프로그램 오류 발생 (Registry 관련) (통신 설정이 없습니다: "
+                              "Software\\Selvane.exe\\NetPost32\\Comm)"));
       QVERIFY(window.StatusIsError());
       QCOMPARE(window.StatusLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
       QVERIFY(window.btnSend->isHidden());
