@@ -51,7 +51,8 @@ int OpenSession(const std::string& programKey, TSession& session) {
     return Fault(NETPOST32_NO_LOGIN, "사용자 ID: \"" + session.Config.LoginID + "\"");
   const std::string mailbox = MailboxFolder(programKey);
   session.Mailbox = ExistingFolder(mailbox);
-  if (session.Mailbox.empty()) return Fault(NETPOST32_NO_FOLDER, "우편함 폴더가 없습니다: " + mailbox);
+  if (session.Mailbox.empty())
+    return Fault(NETPOST32_NO_FOLDER, "우편함 폴더가 없습니다: " + mailbox);
   return 0;
 }
 
@@ -59,8 +60,9 @@ int OpenSession(const std::string& programKey, TSession& session) {
 int OpenReceiving(const std::string& programKey, TSession& session, std::string& recvDir) {
   if (int fault = OpenSession(programKey, session)) return fault;
   recvDir = ExistingFolder(session.Config.RecvDir);
-  return recvDir.empty() ? Fault(NETPOST32_NO_FOLDER, "수신 폴더가 없습니다: " + session.Config.RecvDir)
-                         : 0;
+  return recvDir.empty()
+             ? Fault(NETPOST32_NO_FOLDER, "수신 폴더가 없습니다: " + session.Config.RecvDir)
+             : 0;
 }
 
 // Copies source to target through a hidden file beside the target, so that the target is
@@ -151,7 +153,8 @@ int SendFiles(const std::string& programKey) {
         return Fault(fault, sendDir + name);
     std::error_code ec;
     if (fs::exists(outbox + name, ec))
-      return Fault(NETPOST32_OUTBOX_CLASH, "답을 받지 않은 같은 이름의 요청이 있습니다: " + outbox + name);
+      return Fault(NETPOST32_OUTBOX_CLASH,
+                   "답을 받지 않은 같은 이름의 요청이 있습니다: " + outbox + name);
   }
   const std::string old = sendDir + "Old/";
   if (!MakeFolder(outbox) || !MakeFolder(old))

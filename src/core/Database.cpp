@@ -171,9 +171,8 @@ void TDatabase::ExecScript(const std::string& sql) {
   if (db_ == nullptr) throw TDataError("데이터베이스가 열려 있지 않습니다.");
   char* error = nullptr;
   int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error);
-  std::string detail = error != nullptr ? error : "";
   sqlite3_free(error);
-  if (rc != SQLITE_OK) ThrowSqliteError(db_, rc, sql + " (" + detail + ")");
+  if (rc != SQLITE_OK) ThrowSqliteError(db_, rc, sql);
 }
 
 int TDatabase::Execute(const std::string& sql, const std::vector<TValue>& params) {

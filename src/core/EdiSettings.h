@@ -84,9 +84,9 @@ bool ReadEdiSettings(TEdiConfig& config, const std::string& programKey = kEdiPro
 bool WriteEdiSettings(const TEdiConfig& config, std::string* error = nullptr);
 
 // The start-up step: read the settings (a value or a whole key that is missing takes its
-// defaults, the values present are kept), write them back so that both keys hold every value, and create the record's send, receive and result folders (one
-// level each, failures ignored). Returns why the registry could not be used, empty when it
-// could.
+// defaults, the values present are kept), write them back so that both keys hold every value, and
+// create the record's send, receive and result folders (one level each, failures ignored). Returns
+// why the registry could not be used, empty when it could.
 std::string InitEdiSettings();
 
 }  // namespace selvane

@@ -24,8 +24,8 @@ std::string RequestFileName(const TBatchOrder& order) {
 
 std::string HeldBackWarning(const TBatchRecipient& recipient, const TFieldDoesNotFit& misfit) {
   const bool account = misfit.Fill == TFill::Account;
-  return std::string(account ? "계좌번호가" : "이체금액이") + " 송신 파일의 칸보다 깁니다: " +
-         recipient.Name + " " + recipient.BankId + " " +
+  return std::string(account ? "계좌번호가" : "이체금액이") +
+         " 송신 파일의 칸보다 깁니다: " + recipient.Name + " " + recipient.BankId + " " +
          (account ? recipient.BankNo : recipient.Monecy.ToText());
 }
 
@@ -65,8 +65,11 @@ TBatchResult TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) 
   }
   file.close();
   if (!file) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileName_);
-  view.AddListLine({batch.Order.KigwanName, batch.Order.SendName, rkFundsTransfer,
-                    static_cast<int>(result.Written.size()), {}});
+  view.AddListLine({batch.Order.KigwanName,
+                    batch.Order.SendName,
+                    rkFundsTransfer,
+                    static_cast<int>(result.Written.size()),
+                    {}});
   return result;
 }
 

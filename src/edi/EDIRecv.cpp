@@ -100,12 +100,14 @@ bool DispatchResultFile(std::vector<TReceiveEntry>& list, TDModule& dm, IExchang
   if (!result.Opened || !result.Complete) {
     // Half a file would leave some recipients paid and the rest waiting without a word.
     result.Applied = 0;
-    result.Lines = {{result.Institution, name, result.Opened ? rkIncomplete : rkUnreadable, -1, {}}};
+    result.Lines = {
+        {result.Institution, name, result.Opened ? rkIncomplete : rkUnreadable, -1, {}}};
   }
   for (const TRecvInfo& line : result.Lines) view.AddListLine(line);
   if (!result.Skipped.empty()) {
     std::vector<std::string> lines;
-    for (const TSkippedRecord& skipped : result.Skipped) lines.push_back(SkippedRecordText(skipped));
+    for (const TSkippedRecord& skipped : result.Skipped)
+      lines.push_back(SkippedRecordText(skipped));
     view.ShowWarnings(SkippedRecordsHeading(name, static_cast<int>(result.Skipped.size())), lines);
   }
   if (report != nullptr) *report = std::move(result);
@@ -144,9 +146,11 @@ bool ApplyResultFiles(TDModule& dm, IExchangeView& view) {
   for (const std::string& file : read) {
     std::string error;
     if (!MoveFileToFolder(file, ReceivedFilesFolder(), error)) {
-      view.ShowStatus("수신 자료는 처리했으나 파일을 옮기지 못했습니다. 다시 처리하기 전에 이 파일을 "
-                      "옮기십시오: " + error,
-                      true);
+      view.ShowStatus(
+          "수신 자료는 처리했으나 파일을 옮기지 못했습니다. 다시 처리하기 전에 이 파일을 "
+          "옮기십시오: " +
+              error,
+          true);
       return false;
     }
   }

@@ -267,8 +267,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
     view.ShowStatus(std::string("송신 자료 생성 실패. ") + error.what(), true);
     return false;
   }
-  if (!warnings.empty())
-    view.ShowWarnings(kHeldBackHeading, warnings);
+  if (!warnings.empty()) view.ShowWarnings(kHeldBackHeading, warnings);
 
   if (CountFiles(SendDir) == 0) {
     written = TWrittenRows();

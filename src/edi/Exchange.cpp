@@ -81,10 +81,8 @@ bool TExchange::SendRecorded(const std::function<bool()>& handOver) {
       // A record left pending stops the next build too, until the user has looked.
     }
     StateRecorded = false;
-    const std::string text = std::string(kStateNotRecorded) + " " + error.what() + " (송신 기록: " +
-                             kept + ")";
-    Status(text, true);
-    ErrorBox(text);
+    Status(kStateNotRecorded, true);
+    ErrorBox(std::string(kStateNotRecorded) + "\r" + error.what() + "\r송신 기록: " + kept);
     return true;
   }
   RemoveSentRecord(record);
@@ -110,7 +108,8 @@ bool TExchange::Run() {
   bool receiveOk = false;
   switch (Mode) {
     case emSend:
-      SendOk = SendRecorded([] { return (TestMode && ConfirmBox(kOfflineQuestion, false)) || EdiSend(); });
+      SendOk = SendRecorded(
+          [] { return (TestMode && ConfirmBox(kOfflineQuestion, false)) || EdiSend(); });
       return false;
     case emReceive:
       receiveOk = ReceiveStep(&EdiReceive);

@@ -82,9 +82,13 @@ void TResultReader::End(int recordNo, std::string_view record, std::optional<int
     return;
   }
   if (selected_ && waiting_) store_.MarkOrdersReceived(selected_->KigwanId);
-  TRecvInfo line{selected_ ? selected_->KiGwanName : std::string(), fileName_,
-                 !selected_ ? rkNoInstitution : waiting_ ? rkFundsTransfer : rkNoWaitingOrder,
-                 *count, {}};
+  TRecvInfo line{selected_ ? selected_->KiGwanName : std::string(),
+                 fileName_,
+                 !selected_ ? rkNoInstitution
+                 : waiting_ ? rkFundsTransfer
+                            : rkNoWaitingOrder,
+                 *count,
+                 {}};
   if (selected_ && waiting_ && (groupApplied_ != *count || groupSkipped_ > 0)) {
     line.Note = "적용 " + std::to_string(groupApplied_) + "건";
     if (groupApplied_ != *count) line.Note += ", 끝 레코드 건수와 다름";

@@ -20,9 +20,9 @@ constexpr const char* kPendingSuffix = ".pending";
 void AppendRows(TDModule& dm, const char* table, const char* kind,
                 const std::vector<std::int64_t>& rows, std::ostringstream& text) {
   const bool recipient = std::string(kind) == "recipient";
-  TStatement& select = dm.Database.Prepare(std::string("SELECT KigwanId") +
-                                           (recipient ? ", Monecy" : "") + " FROM " + table +
-                                           " WHERE rowid = ?1");
+  TStatement& select =
+      dm.Database.Prepare(std::string("SELECT KigwanId") + (recipient ? ", Monecy" : "") +
+                          " FROM " + table + " WHERE rowid = ?1");
   for (auto row : rows) {
     select.Bind({TValue(row)});
     if (select.Step()) {
@@ -82,11 +82,13 @@ std::string WriteSentRecord(TDModule& dm, const TWrittenRows& rows) {
 }
 
 std::string MarkRecordSent(const std::string& pendingFileName) {
-  std::string sent = pendingFileName.substr(0, pendingFileName.size() - std::strlen(kPendingSuffix)) +
-                     kSentSuffix;
+  std::string sent =
+      pendingFileName.substr(0, pendingFileName.size() - std::strlen(kPendingSuffix)) + kSentSuffix;
   std::error_code ec;
   std::filesystem::rename(pendingFileName, sent, ec);
-  if (ec) throw TDataError("송신 기록을 바꿀 수 없습니다: " + pendingFileName + " (" + ec.message() + ")");
+  if (ec)
+    throw TDataError("송신 기록을 바꿀 수 없습니다: " + pendingFileName + " (" + ec.message() +
+                     ")");
   return sent;
 }
 
@@ -99,9 +101,10 @@ void StoreLeftSentRecords(TDModule& dm, IExchangeView& view) {
   std::vector<std::string> records;
   ListFiles(SentRecordFolder(), std::string("SENT_*") + kPendingSuffix, records);
   if (!records.empty())
-    throw TDataError("지난 송신이 끝나지 않은 채 프로그램이 끝났습니다. 은행에 자료가 갔는지 "
-                     "확인한 뒤 송신 기록을 지우십시오: " +
-                     SentRecordFolder() + records.front());
+    throw TDataError(
+        "지난 송신이 끝나지 않은 채 프로그램이 끝났습니다. 은행에 자료가 갔는지 "
+        "확인한 뒤 송신 기록을 지우십시오: " +
+        SentRecordFolder() + records.front());
   ListFiles(SentRecordFolder(), std::string("SENT_*") + kSentSuffix, records);
   for (const std::string& record : records) {
     const std::string fileName = SentRecordFolder() + record;
@@ -116,8 +119,7 @@ void StoreLeftSentRecords(TDModule& dm, IExchangeView& view) {
       throw TDataError(std::string(error.what()) + " (" + fileName + ")");
     }
     dm.CommitAllTables();
-    if (!RemoveSentRecord(fileName))
-      throw TDataError("송신 기록을 지울 수 없습니다: " + fileName);
+    if (!RemoveSentRecord(fileName)) throw TDataError("송신 기록을 지울 수 없습니다: " + fileName);
     view.ShowStatus("지난 송신의 상태를 기록했습니다: " + record, false);
   }
 }

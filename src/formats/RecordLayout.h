@@ -144,7 +144,8 @@ template <class TValues, std::size_t N>
 TValues ReadRecord(const TRecordLayout<TValues, N>& layout, std::string_view record) {
   TValues values{};
   for (const auto& field : layout)
-    if (field.Value != nullptr) values.*field.Value = std::string(ReadField(layout, field.Value, record));
+    if (field.Value != nullptr)
+      values.*field.Value = std::string(ReadField(layout, field.Value, record));
   return values;
 }
 

@@ -61,7 +61,8 @@ TResultReport Recv_Standard(const std::string& fileName, TDModule& dm) {
     if (got == 0) break;
     // A last record that lacks only its line end is whole.
     if (got < kRecordWidth) {
-      reader.SkipTail(recordNo, std::string_view(block).substr(0, got), "78바이트가 안 되는 끝부분");
+      reader.SkipTail(recordNo, std::string_view(block).substr(0, got),
+                      "78바이트가 안 되는 끝부분");
       break;
     }
     std::string_view record = std::string_view(block).substr(0, kRecordWidth);
@@ -73,8 +74,9 @@ TResultReport Recv_Standard(const std::string& fileName, TDModule& dm) {
         Data(reader, record, recordNo);
         break;
       case 'E':
-        reader.End(recordNo, record,
-                   FieldInteger(ReadField(kStandardEndTotals, &TStandardEndValues::DataCount, record)));
+        reader.End(
+            recordNo, record,
+            FieldInteger(ReadField(kStandardEndTotals, &TStandardEndValues::DataCount, record)));
         break;
       default:
         reader.Skip(recordNo, record, "알 수 없는 레코드 종류");

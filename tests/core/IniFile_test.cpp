@@ -48,6 +48,21 @@ TEST(IniFile, ValuesAreRawBytes) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
+TEST(IniFile, AFileThatIsThereButCannotBeReadIsNamedNotTakenForEmpty) {
+  test::TTempFolder folder;
+  const std::string name = folder.Path() + "SELVANE.ini";
+  std::filesystem::create_directories(name);  // a folder where the file should be
+  TIniFile ini(name);
+  try {
+    ini.Read("General", "Password");
+    ADD_FAILURE() << "read as if empty";
+  } catch (const TSettingsFileError& error) {
+    EXPECT_EQ(std::string(error.what()), "설정 파일을 읽을 수 없습니다: " + name);
+  }
+  EXPECT_FALSE(ini.WriteString("General", "Password", "x"));
+  EXPECT_EQ(ini.Error(), "설정 파일을 읽을 수 없습니다: " + name);
+}
+
 TEST(StartPassword, StoredAsComplementedCp949Bytes) {
   EXPECT_EQ(EncodeStartPassword("abc"), "\x9E\x9D\x9C");
   EXPECT_EQ(DecodeStartPassword("\x9E\x9D\x9C"), "abc");

@@ -187,8 +187,8 @@ TEST_F(ApplyTest, FoldersThatAreOneFolderAreRefused) {
   EXPECT_FALSE(ApplyResultFiles(folder_.Dm, view_));
   ResultDir = saved;
   EXPECT_EQ(view_.Status.back(),
-            (TStatusLine{"수신 자료 처리 실패. 수신 폴더와 결과 폴더가 같은 폴더입니다: " + RecvDir +
-                             " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
+            (TStatusLine{"수신 자료 처리 실패. 수신 폴더와 결과 폴더가 같은 폴더입니다: " +
+                             RecvDir + " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
                          true}));
   EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCVA"});
 }

@@ -101,11 +101,12 @@ TEST_F(BuildTest, OnlyTheProgramsOwnFilesLeaveTheSendFolder) {
   std::ofstream(SendDir + "SNDA") << "last build";
   std::ofstream(SendDir + "letter.hwp") << "a document";
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
-  EXPECT_EQ(view_.Status, (std::vector<TStatusLine>{
-                              {"송신 자료 생성 실패. 송신 폴더에 이 프로그램의 송신 파일이 아닌 "
-                               "파일이 있습니다: letter.hwp (" +
-                                   SendDir + ")",
-                               true}}));
+  EXPECT_EQ(
+      view_.Status,
+      (std::vector<TStatusLine>{{"송신 자료 생성 실패. 송신 폴더에 이 프로그램의 송신 파일이 아닌 "
+                                 "파일이 있습니다: letter.hwp (" +
+                                     SendDir + ")",
+                                 true}}));
   EXPECT_EQ(ListFiles(SendDir, "*.*", files), 1);
   EXPECT_EQ(files, std::vector<std::string>{"letter.hwp"});
 }
@@ -118,10 +119,11 @@ TEST_F(BuildTest, FoldersThatAreOneFolderAreRefused) {
   RecvDir = SendDir;
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
   RecvDir = saved;
-  EXPECT_EQ(view_.Status,
-            (std::vector<TStatusLine>{{"송신 자료 생성 실패. 송신 폴더와 수신 폴더가 같은 폴더입니다: " +
-                                           SendDir + " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
-                                       true}}));
+  EXPECT_EQ(
+      view_.Status,
+      (std::vector<TStatusLine>{{"송신 자료 생성 실패. 송신 폴더와 수신 폴더가 같은 폴더입니다: " +
+                                     SendDir + " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
+                                 true}}));
 }
 
 TEST_F(BuildTest, RecipientsNoBankCanPayAreHeldBackAndNamed) {
@@ -132,8 +134,12 @@ TEST_F(BuildTest, RecipientsNoBankCanPayAreHeldBackAndNamed) {
     const char* bank;
     const char* account;
     double won;
-  } bad[] = {{"04", "222", -2500}, {"04", "333", 1500.7}, {"04", "444", 0},
-             {"ZZ", "555", 1000},  {" 4", "666", 1000},   {"99", "777", 1000},
+  } bad[] = {{"04", "222", -2500},
+             {"04", "333", 1500.7},
+             {"04", "444", 0},
+             {"ZZ", "555", 1000},
+             {" 4", "666", 1000},
+             {"99", "777", 1000},
              {"04", "1234-5678-9012-3456", 1000}};  // 16 digits: longer than the field
   for (const auto& b : bad)
     folder_.Dm.Database.Execute(
@@ -171,10 +177,11 @@ TEST_F(BuildTest, AFailedBatchFailsTheBuildWithItsReasonAndLeavesTablesUnfiltere
   bool reacted = false;
   folder_.Dm.TB_Trans.OnDataChange = [&](TTable&) { reacted = true; };
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
-  EXPECT_EQ(view_.Status,
-            (std::vector<TStatusLine>{
-                {"자금이체 파일 생성중입니다.", false},
-                {"송신 자료 생성 실패. 검증값을 만들 수 없습니다: 이체 금액의 합이 0입니다.", true}}));
+  EXPECT_EQ(
+      view_.Status,
+      (std::vector<TStatusLine>{
+          {"자금이체 파일 생성중입니다.", false},
+          {"송신 자료 생성 실패. 검증값을 만들 수 없습니다: 이체 금액의 합이 0입니다.", true}}));
   EXPECT_TRUE(written_.Orders.empty());
   EXPECT_FALSE(folder_.Dm.TB_Trans.Filtered());
   EXPECT_FALSE(folder_.Dm.TB_TransSub.Filtered());
@@ -196,9 +203,10 @@ TEST_F(BuildTest, AnOrderWithoutDatesFailsTheBuildAndNamesIt) {
   folder_.AddInstitution({});
   folder_.AddOrder({.A_Date = ""});
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written_));
-  EXPECT_EQ(view_.Status.back(),
-            (TStatusLine{"송신 자료 생성 실패. 작업일자나 이체일자가 없는 이체가 있습니다: 서울구청",
-                         true}));
+  EXPECT_EQ(
+      view_.Status.back(),
+      (TStatusLine{"송신 자료 생성 실패. 작업일자나 이체일자가 없는 이체가 있습니다: 서울구청",
+                   true}));
 }
 
 }  // namespace

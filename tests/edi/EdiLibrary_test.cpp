@@ -212,8 +212,9 @@ TEST_F(EdiExchange, UnansweredFileOfTheSameNameIsNotOverwritten) {
   Put(Home() + "Send/KIUP01", kEnvelope);
   EXPECT_FALSE(EdiSend());
   EXPECT_EQ(EdiLastResult(), -50);
-  EXPECT_EQ(EdiLastMessage(), "송신 파일 Merge 오류 발생 (답을 받지 않은 같은 이름의 요청이 있습니다: " +
-                                  Outbox() + "KIUP01)");
+  EXPECT_EQ(EdiLastMessage(),
+            "송신 파일 Merge 오류 발생 (답을 받지 않은 같은 이름의 요청이 있습니다: " + Outbox() +
+                "KIUP01)");
   EXPECT_EQ(Read(Outbox() + "KIUP01"), "yesterday's request");
   EXPECT_EQ(FilesOf(Home() + "Send"), (std::vector<std::string>{"KIUP01"}));
 }
@@ -224,7 +225,8 @@ TEST_F(EdiExchange, SettingsThatCannotBeReadGiveTheRegistryError) {
   sandbox_.WriteRegistry(damaged);
   EXPECT_FALSE(EdiSend());
   EXPECT_EQ(EdiLastResult(), kEdiRegistry);
-  EXPECT_EQ(EdiLastMessage().rfind("프로그램 오류 발생 (Registry 관련) (레지스트리 파일이 손상되었습니다: ", 0),
+  EXPECT_EQ(EdiLastMessage().rfind(
+                "프로그램 오류 발생 (Registry 관련) (레지스트리 파일이 손상되었습니다: ", 0),
             0u)
       << EdiLastMessage();
   EXPECT_EQ(sandbox_.RegistryText(), damaged);

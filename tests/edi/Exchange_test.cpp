@@ -111,20 +111,20 @@ TEST_F(SendStateTest, ACommitThatFailsAfterTheSendIsLoudAndTheNextBuildStoresThe
   ASSERT_EQ(messages_.Messages().size(), 2u);  // the question, then the loud error
   EXPECT_EQ(messages_.Messages()[1].Kind, "error");
   EXPECT_EQ(messages_.Messages()[1].Text.rfind(kStateNotRecorded, 0), 0u);
-  EXPECT_NE(messages_.Messages()[1].Text.find(SentRecordFolder() + "SENT_20261210090000.sent"),
+  EXPECT_NE(messages_.Messages()[1].Text.find("\r송신 기록: " + SentRecordFolder() +
+                                              "SENT_20261210090000.sent"),
             std::string::npos)
       << messages_.Messages()[1].Text;
-  EXPECT_TRUE(view_.Status.back().IsError);
+  EXPECT_EQ(view_.Status.back(), (TStatusLine{kStateNotRecorded, true}));
 
   // The next build records what was sent before anything else, and so sends it never again.
   view_ = test::TRecordedExchange();
   TWrittenRows written;
   EXPECT_FALSE(BuildRequestFiles(folder_.Dm, view_, written));
   EXPECT_EQ(States(), (std::vector<std::string>{"2", "2"}));
-  EXPECT_EQ(view_.Status,
-            (std::vector<TStatusLine>{
-                {"지난 송신의 상태를 기록했습니다: SENT_20261210090000.sent", false},
-                {"송신할 자료가 없습니다.", false}}));
+  EXPECT_EQ(view_.Status, (std::vector<TStatusLine>{
+                              {"지난 송신의 상태를 기록했습니다: SENT_20261210090000.sent", false},
+                              {"송신할 자료가 없습니다.", false}}));
   EXPECT_TRUE(Records().empty());
 }
 

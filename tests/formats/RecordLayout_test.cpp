@@ -35,8 +35,8 @@ static_assert(LayoutWidth(kSample) == 27);
 struct TOne {
   TFieldValue Value;
 };
-static_assert(LayoutWidth(TRecordLayout<TOne, 2>{{{1, 2, TFill::Text, &TOne::Value},
-                                                   {4, 1, TFill::Filler}}}) == 0);  // a gap
+static_assert(LayoutWidth(TRecordLayout<TOne, 2>{
+                  {{1, 2, TFill::Text, &TOne::Value}, {4, 1, TFill::Filler}}}) == 0);  // a gap
 static_assert(LayoutWidth(TRecordLayout<TOne, 1>{{{1, 2, TFill::Constant, nullptr, "ABC"}}}) ==
               0);  // a constant of another width
 static_assert(LayoutWidth(TRecordLayout<TOne, 1>{{{1, 2, TFill::Text}}}) == 0);  // no value
@@ -54,15 +54,14 @@ TSample Values(std::string name, std::string count, std::string sum, std::string
 }
 
 TEST(RecordLayout, FillsAndCuts) {
-  const std::string han = ToCp949("홍길동");  // 6 bytes
+  const std::string han = ToCp949("홍길동");        // 6 bytes
   const std::string hanLong = ToCp949("가나다라");  // 8 bytes
   struct TCase {
     const char* what;
     TSample values;
     std::string record;
   } cases[] = {
-      {"short values padded", Values("AB", "7", "12", "123", "45"),
-       "KAB    0070012123  0045    "},
+      {"short values padded", Values("AB", "7", "12", "123", "45"), "KAB    0070012123  0045    "},
       {"values that fill their fields", Values("ABCDEF", "123", "1234", "12345", "9999"),
        "KABCDEF1231234123459999    "},
       {"a long text is cut to its first bytes", Values("ABCDEFGH", "1", "1", "1", "1"),

@@ -122,8 +122,7 @@ TEST_F(RecvStandardTest, UnmatchedAndUnknownRecordsArePassedOverAndReported) {
   ASSERT_EQ(report.Lines.size(), 1u);
   // The list line says how much of its end record's count was applied.
   EXPECT_EQ(report.Lines[0].Note, "적용 1건, 끝 레코드 건수와 다름, 건너뜀 3건");
-  EXPECT_EQ(RecvRemark(report.Lines[0]),
-            "자금 이체 (적용 1건, 끝 레코드 건수와 다름, 건너뜀 3건)");
+  EXPECT_EQ(RecvRemark(report.Lines[0]), "자금 이체 (적용 1건, 끝 레코드 건수와 다름, 건너뜀 3건)");
 }
 
 TEST_F(RecvStandardTest, AFileWithoutAValidEndIsNotWhole) {
@@ -187,13 +186,14 @@ TEST_F(RecvStandardTest, RecordsWithoutASelectedInstitutionApplyNothing) {
     ASSERT_FALSE(report.Skipped.empty()) << c.what;
     EXPECT_EQ(report.Skipped.back().Reason, c.reason) << c.what;
   }
-  EXPECT_EQ(Read(S("NOBODY") + data + E("1")).Skipped.front().Reason, "등록된 기관이 아님: 04 NOBODY");
+  EXPECT_EQ(Read(S("NOBODY") + data + E("1")).Skipped.front().Reason,
+            "등록된 기관이 아님: 04 NOBODY");
 }
 
 TEST_F(RecvStandardTest, ARecipientOfAnotherInstitutionIsNeverTaken) {
   // The same account and amount, sent by another institution first in table order.
-  folder_.AddInstitution({.Id = 2, .Name = "다른기관", .Corcode = "OTHER", .SendName = "SND02",
-                          .RecvName = "RCV02"});
+  folder_.AddInstitution(
+      {.Id = 2, .Name = "다른기관", .Corcode = "OTHER", .SendName = "SND02", .RecvName = "RCV02"});
   folder_.AddOrder({.KigwanId = 2, .State = 2});
   folder_.AddRecipient({.KigwanId = 2, .BankNo = "12345", .Won = 300, .State = 2});
   folder_.AddRecipient({.KigwanId = 1, .BankNo = "12345", .Won = 300, .State = 2});
@@ -201,8 +201,8 @@ TEST_F(RecvStandardTest, ARecipientOfAnotherInstitutionIsNeverTaken) {
   EXPECT_EQ(report.Applied, 1);
   // Rows in insertion order: institution 2's recipient, then institution 1's.
   EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"9999", ""}));
-  report = Read(S() + D("04", "12345", "00000000300", "0000") + D("04", "12345", "00000000300", "0000") +
-                E("2"));
+  report = Read(S() + D("04", "12345", "00000000300", "0000") +
+                D("04", "12345", "00000000300", "0000") + E("2"));
   EXPECT_EQ(report.Applied, 1);
   EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"9999", "0000"}));
 }

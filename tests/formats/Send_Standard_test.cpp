@@ -103,7 +103,7 @@ TEST(SendStandard, DataRecordsByteForByte) {
 
 TEST(SendStandard, AnAccountOrAmountLongerThanItsFieldIsHeldBackNotCut) {
   TBatch batch = OrderOnly();
-  AddRecipient(batch, "04", "1234-5678-9012-3456", "700101-1234567", 1000);  // 16 digits
+  AddRecipient(batch, "04", "1234-5678-9012-3456", "700101-1234567", 1000);    // 16 digits
   AddRecipient(batch, "04", "111-22-333333", "700101-1234567", 123456789012);  // 12 digits
   AddRecipient(batch, "04", "444-55-666666", "700101-1234567", 2500);
   batch.Recipients[0].RowId = 1;

@@ -69,19 +69,22 @@ TEST_F(FixedRecipientImportTest, ChecksThatFailAddOneErrorLineEachAndTheRowIsSti
   const std::string blanks(18, ' ');
   std::string expected = ToCp949(
       "04 123456789012              1000 8001011234561 가" + blanks + "   주민번호 에러\r\n" +
-      "04 12                        1000 8001011234561 나" + blanks + "  계좌번호 및 주민번호 에러\r\n" +
-      "04 98                        1000 8001011234560 다" + blanks + "   계좌번호 에러\r\n");
+      "04 12                        1000 8001011234561 나" + blanks +
+      "  계좌번호 및 주민번호 에러\r\n" + "04 98                        1000 8001011234560 다" +
+      blanks + "   계좌번호 에러\r\n");
   EXPECT_EQ(ErrorFile(), expected);
   ASSERT_EQ(messages_.Messages().size(), 1u);
   EXPECT_EQ(messages_.Messages()[0].Kind, "warning");
-  EXPECT_EQ(messages_.Messages()[0].Text, "대상자중 에러가 있습니다.\r역삼동_생계File보고 수정하세요");
+  EXPECT_EQ(messages_.Messages()[0].Text,
+            "대상자중 에러가 있습니다.\r역삼동_생계File보고 수정하세요");
 }
 
 TEST_F(FixedRecipientImportTest, MergedBankCodesAreStoredAs88ButHyphenatedWithTheirOwnCode) {
   // 26 accepts 11 or 14 digits, 88 also 12: a 12-digit number stays digits under 26.
   Import(Line("26", "123456789012", "1000", kGoodResident, "가"));
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"88 123456789012"}));
-  EXPECT_EQ(messages_.Texts().back(), "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
+  EXPECT_EQ(messages_.Texts().back(),
+            "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
 }
 
 TEST_F(FixedRecipientImportTest, FundCategoryOfTheOrderBankOnEveryRow) {
@@ -149,11 +152,12 @@ TEST_F(FixedRecipientImportTest, AmountsAndBankCodesNoBankCanPayAreListed) {
   EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Completed);
   EXPECT_EQ(outcome.Inserted, 3);  // the build holds them back; the list shows them
   const std::string blanks(18, ' ');
-  EXPECT_EQ(ErrorFile(),
-            ToCp949("04 123456789012             -2500 8001011234560 가" + blanks + "   금액 에러\r\n" +
-                    "04 123456789013                 0 8001011234560 나" + blanks + "   금액 에러\r\n" +
-                    "99 123456789014              1000 8001011234560 다" + blanks +
-                    "   은행코드 에러\r\n"));
+  EXPECT_EQ(
+      ErrorFile(),
+      ToCp949("04 123456789012             -2500 8001011234560 가" + blanks + "   금액 에러\r\n" +
+              "04 123456789013                 0 8001011234560 나" + blanks + "   금액 에러\r\n" +
+              "99 123456789014              1000 8001011234560 다" + blanks +
+              "   은행코드 에러\r\n"));
 }
 
 TEST_F(FixedRecipientImportTest, AFailedCommitStoresNothingAndSaysWhy) {
@@ -173,8 +177,8 @@ TEST_F(FixedRecipientImportTest, AFailedCommitStoresNothingAndSaysWhy) {
 TEST_F(FixedRecipientImportTest, AFileThatIsNoPlainFileIsRefused) {
   const std::string folder = folder_.Path() + "a folder";
   std::filesystem::create_directories(folder);
-  auto outcome = ImportFixedPositionFile(dm_, {CurrentOrderKey, "04", std::nullopt, "역삼동", "생계"},
-                                         folder);
+  auto outcome =
+      ImportFixedPositionFile(dm_, {CurrentOrderKey, "04", std::nullopt, "역삼동", "생계"}, folder);
   EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Stopped);
   EXPECT_EQ(messages_.Texts(),
             std::vector<std::string>{"보통 파일이 아니어서 읽을 수 없습니다: " + folder});
@@ -186,7 +190,8 @@ TEST_F(FixedRecipientImportTest, AFileThatIsNotCp949ImportsNothing) {
   EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Stopped);
   EXPECT_TRUE(RecipientAccounts().empty());
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].Text.rfind("2번째 줄에 CP949 문자가 아닌 바이트가 있어", 0), 0u);
+  EXPECT_EQ(messages_.Messages()[0].Text.rfind("2번째 줄에 CP949 문자가 아닌 바이트가 있어", 0),
+            0u);
 }
 
 }  // namespace

@@ -15,24 +15,35 @@ struct TResidentCase {
 TEST(ResidentNoValid, CheckDigitMonthDayAndShape) {
   const TResidentCase cases[] = {
       {"0001010000000", true},  // weighted sum 12, check digit 0
-      {"0001010000001", false},  {"000101-0000000", true},
-      {"000101-0000001", false}, {"8012012345673", true},
-      {"801201-2345673", true},  {"801201-2345674", false},
-      {"9912311234569", true},                              // December 31st
-      {"0000010000004", false},                             // month 00 with its check digit
-      {"0013010000007", false},                             // month 13
-      {"0001000000006", false},                             // day 00
-      {"0001320000007", false},                             // day 32
-      {"0012310000005", true},   {" 001010000000", false},  // a blank is no digit
-      {"000101 000000", false},  {"000101-000000", false},  // 12 digits
-      {"00010100000000", false},                            // 14 digits, the first 13 valid
-      {"000101-00000000", false}, {"-0001010000000", false}, // a leading hyphen
-      {"00010-10000000", false},  {"000101--0000000", false},
+      {"0001010000001", false},
+      {"000101-0000000", true},
+      {"000101-0000001", false},
+      {"8012012345673", true},
+      {"801201-2345673", true},
+      {"801201-2345674", false},
+      {"9912311234569", true},   // December 31st
+      {"0000010000004", false},  // month 00 with its check digit
+      {"0013010000007", false},  // month 13
+      {"0001000000006", false},  // day 00
+      {"0001320000007", false},  // day 32
+      {"0012310000005", true},
+      {" 001010000000", false},  // a blank is no digit
+      {"000101 000000", false},
+      {"000101-000000", false},   // 12 digits
+      {"00010100000000", false},  // 14 digits, the first 13 valid
+      {"000101-00000000", false},
+      {"-0001010000000", false},  // a leading hyphen
+      {"00010-10000000", false},
+      {"000101--0000000", false},
       {"0001010000000-", false},
-      {"000101000000", false},   {"", false},
-      {"-------------", false},  {"00010100000a0", false},
-      {"0001O10000000", false},  {"000101+0000000", false},
-      {"000101가000000", false}, {"00010100000\t0", false},
+      {"000101000000", false},
+      {"", false},
+      {"-------------", false},
+      {"00010100000a0", false},
+      {"0001O10000000", false},
+      {"000101+0000000", false},
+      {"000101가000000", false},
+      {"00010100000\t0", false},
   };
   for (const auto& c : cases) EXPECT_EQ(ResidentNoValid(c.number), c.valid) << c.number;
 }

@@ -114,9 +114,10 @@ class TestNorVaEdi : public QObject {
 
       QTest::mouseClick(window.btnSend, Qt::LeftButton);
       // The component's reason follows the failure.
-      QCOMPARE(window.StatusLabel->text(),
-               QStringLiteral("송신 실패. 프로그램 오류 발생 (Registry 관련) (통신 설정이 없습니다: "
-                              "Software\\Selvane.exe\\NetPost32\\Comm)"));
+      QCOMPARE(
+          window.StatusLabel->text(),
+          QStringLiteral("송신 실패. 프로그램 오류 발생 (Registry 관련) (통신 설정이 없습니다: "
+                         "Software\\Selvane.exe\\NetPost32\\Comm)"));
       QVERIFY(window.StatusIsError());
       QCOMPARE(window.StatusLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
       QVERIFY(window.btnSend->isHidden());
@@ -126,6 +127,32 @@ class TestNorVaEdi : public QObject {
       QTest::mouseClick(window.btnExit, Qt::LeftButton);
     });
     QVERIFY(msg_->Messages().empty());
+  }
+
+  void recordsPassedOverAreShownInTheListAndInAMessage() {
+    TestMode = true;
+    folder_->AddOrder({.State = 2});
+    folder_->AddRecipient({.BankNo = "123-4567-8901", .Won = 150000, .State = 2});
+    // The second recipient of the file is not one of this institution's.
+    folder_->WriteRecvFile("RCV01",
+                           test::TTempFolder::ReadFile(std::string(SELVANE_TEST_DATA) +
+                                                       "/standard_result_two_recipients.dat"));
+    msg_->QueueAnswer(true);  // without the EDI network
+    TFrmNorvaEdi window(folder_->Dm);
+    window.Mode = emReceive;
+    test::ExecDriven(window, [&](QDialog&) {
+      QTRY_VERIFY(window.Activated() && window.btnExit->isEnabled());
+      QCOMPARE(Row(*window.Grid, 1),
+               (QStringList{"서울구청", "RCV01", "2",
+                            "자금 이체 (적용 1건, 끝 레코드 건수와 다름, 건너뜀 1건)"}));
+      QTest::mouseClick(window.btnExit, Qt::LeftButton);
+    });
+    QCOMPARE(msg_->Messages().size(), std::size_t(2));
+    QCOMPARE(msg_->Messages()[1].Kind, std::string("warning"));
+    QCOMPARE(
+        msg_->Messages()[1].Text,
+        std::string("RCV01: 적용하지 않은 레코드 1건\r3번째 레코드 (D): 일치하는 송신완료 수신자 "
+                    "없음: 04 12345 300"));
   }
 
   void countsRightAlignedTitlesCentred() {

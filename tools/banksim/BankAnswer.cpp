@@ -44,7 +44,8 @@ std::string AnswerStandard(std::string_view request, const TAnswerOptions& optio
     if (line[0] == 'D') {
       std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, line));
       bool fails = options.FailAccounts.count(account) > 0;
-      PutField(kStandardData, &TStandardDataValues::Result, line, fails ? failCode : std::string(kSuccessCode));
+      PutField(kStandardData, &TStandardDataValues::Result, line,
+               fails ? failCode : std::string(kSuccessCode));
     } else if (line[0] != 'S' && line[0] != 'E') {
       throw std::runtime_error("line " + std::to_string(lineNo) + ": unknown record kind");
     }

@@ -170,8 +170,7 @@ void TFrmNorvaEdi::AddListLine(const TRecvInfo& line) {
   Grid->repaint();
 }
 
-void TFrmNorvaEdi::ShowWarnings(const std::string& heading,
-                                const std::vector<std::string>& lines) {
+void TFrmNorvaEdi::ShowWarnings(const std::string& heading, const std::vector<std::string>& lines) {
   constexpr std::size_t kShown = 20;
   std::string text = heading;
   for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) text += "\r" + lines[i];
