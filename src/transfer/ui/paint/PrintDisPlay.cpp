@@ -59,6 +59,33 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// The text in the box at the alignment, vertically centred. Blanks are left as gaps and never
+// drawn: the typeface's blank glyph reads back from a PDF as a control character, so copied text
+// and text searches would break on it.
+void DrawText(QPainter& painter, const QRectF& box, const QString& text, Qt::Alignment align,
+              const QFont& font) {
+  painter.setFont(font);
+  QFontMetricsF metrics(font, painter.device());
+  const double width = metrics.horizontalAdvance(text);
+  double x = box.left();
+  if (align & Qt::AlignRight)
+    x = box.right() - width;
+  else if (align & Qt::AlignHCenter)
+    x = box.left() + (box.width() - width) / 2;
+  const double baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+  for (qsizetype start = 0; start < text.size();) {
+    if (text[start] == QLatin1Char(' ')) {
+      ++start;
+      continue;
+    }
+    qsizetype end = text.indexOf(QLatin1Char(' '), start);
+    if (end < 0) end = text.size();
+    painter.drawText(QPointF(x + metrics.horizontalAdvance(text.left(start)), baseline),
+                     text.mid(start, end - start));
+    start = end;
+  }
+}
+
 // The text in the box: shrunk when it is too wide, cut with an ellipsis when shrinking is not
 // enough, never drawn outside the box.
 void DrawFitted(QPainter& painter, const QRectF& box, const QString& text, Qt::Alignment align,
@@ -73,8 +100,7 @@ void DrawFitted(QPainter& painter, const QRectF& box, const QString& text, Qt::A
     if (smaller.horizontalAdvance(text) > inner.width())
       shown = smaller.elidedText(text, Qt::ElideRight, inner.width());
   }
-  painter.setFont(font);
-  painter.drawText(inner, static_cast<int>(align), shown);
+  DrawText(painter, inner, shown, align, font);
 }
 
 QString Cases(int count) {
@@ -180,9 +206,8 @@ int TFrmPrint::Print(QPagedPaintDevice& device, std::string& error) {
 }
 
 void TFrmPrint::DrawHeader(QPainter& painter, const TGeometry& g) const {
-  painter.setFont(ReportFont(kTitlePoints, true));
-  painter.drawText(g.Rect(0, 0, g.Width, kTitleHeight), Qt::AlignCenter,
-                   QStringLiteral("지급 내역서"));
+  DrawText(painter, g.Rect(0, 0, g.Width, kTitleHeight), QStringLiteral("지급 내역서"), kCentre,
+           ReportFont(kTitlePoints, true));
   DrawFitted(painter, g.Rect(0, kHeadingTop, g.Width, kHeadingHeight),
              QStringLiteral("동명 : ") + Q(statement_.Heading), kLeft, ReportFont(10), 0);
   const QFont bold = ReportFont(kTextPoints, true);
@@ -248,9 +273,8 @@ void TFrmPrint::DrawTotals(QPainter& painter, const TGeometry& g, double top) co
 }
 
 void TFrmPrint::DrawFooter(QPainter& painter, const TGeometry& g, int pageNumber) const {
-  painter.setFont(ReportFont(kTextPoints));
-  painter.drawText(g.Rect(0, g.Height - kFooterHeight, g.Width, kFooterHeight), Qt::AlignCenter,
-                   QStringLiteral("- %1 -").arg(pageNumber));
+  DrawText(painter, g.Rect(0, g.Height - kFooterHeight, g.Width, kFooterHeight),
+           QStringLiteral("- %1 -").arg(pageNumber), kCentre, ReportFont(kTextPoints));
 }
 
 int WriteStatementPdf(const TPaymentStatement& statement, const std::string& fileName,
