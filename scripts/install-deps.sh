@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev libfuzzer-14-dev clang-format
   fonts-nanum xvfb xauth x11-apps imagemagick
+  poppler-utils
 )
 
 missing=()

@@ -51,4 +51,14 @@ std::string TMoney::ToText() const {
   return text;
 }
 
+std::string TMoney::ToGroupedText() const {
+  std::uint64_t magnitude =
+      units_ < 0 ? 0 - static_cast<std::uint64_t>(units_) : static_cast<std::uint64_t>(units_);
+  std::uint64_t won = (magnitude + kScale / 2) / kScale;
+  std::string digits = std::to_string(won);
+  for (std::ptrdiff_t i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), 1, ',');
+  return units_ < 0 && won != 0 ? "-" + digits : digits;
+}
+
 }  // namespace selvane

@@ -27,6 +27,9 @@ class TMoney {
   double ToDouble() const { return static_cast<double>(units_) / kScale; }
   // Plain decimal text without separators: "150", "-3", "12.5".
   std::string ToText() const;
+  // Whole won, rounded half away from zero, with "," between groups of three digits:
+  // "1,234,568" for 1234567.5, "-1,000", "0".
+  std::string ToGroupedText() const;
 
   TMoney& operator+=(TMoney other) {
     units_ += other.units_;

@@ -67,10 +67,7 @@ QVariant TTableGridModel::headerData(int section, Qt::Orientation orientation, i
 
 QString MoneyText(const TValue& value) {
   if (value.IsNull()) return QString();
-  std::int64_t won = value.AsMoney().Units() / TMoney::kScale;
-  QString digits = QString::number(won < 0 ? -won : won);
-  for (int i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, ',');
-  return won < 0 ? "-" + digits : digits;
+  return QString::fromStdString(value.AsMoney().ToGroupedText());
 }
 
 }  // namespace selvane
