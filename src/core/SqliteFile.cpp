@@ -48,6 +48,7 @@ std::vector<std::string> TSqliteFile::Column(const std::string& sql,
   }
   if (rc != SQLITE_DONE) {
     lastError_ = rc;
+    lastMessage_ = sqlite3_errmsg(db_);
     ThrowSqliteError(db_, rc, sql + " (" + fileName_ + ")");
   }
   return rows;
@@ -60,6 +61,7 @@ void TSqliteFile::Script(const std::string& sql) {
   sqlite3_free(error);
   if (rc != SQLITE_OK) {
     lastError_ = rc;
+    lastMessage_ = detail;
     ThrowSqliteError(db_, rc, detail + " (" + fileName_ + ")");
   }
 }

@@ -33,12 +33,15 @@ class TSqliteFile {
   void Script(const std::string& sql);
   // The SQLite result code of the last failure (0 before any).
   int LastError() const { return lastError_; }
+  // SQLite's text for it.
+  const std::string& LastMessage() const { return lastMessage_; }
   const std::string& FileName() const { return fileName_; }
 
  private:
   sqlite3* db_ = nullptr;
   std::string fileName_;
   int lastError_ = 0;
+  std::string lastMessage_;
 };
 
 // A name quoted as an SQL identifier.

@@ -33,8 +33,9 @@ void ZipFiles(const std::string& archive, const std::vector<std::string>& files)
     zip_set_file_compression(zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 9);
   }
   if (zip_close(zip) != 0) {
+    std::string reason = zip_error_strerror(zip_get_error(zip));
     zip_discard(zip);
-    throw std::runtime_error("압축 파일을 쓸 수 없습니다: " + archive);
+    throw std::runtime_error("압축 파일을 쓸 수 없습니다: " + archive + " (" + reason + ")");
   }
 }
 
@@ -85,7 +86,7 @@ TZipHandle OpenForReading(const std::string& archive) {
     zip_error_init_with_code(&error, code);
     std::string reason = zip_error_strerror(&error);
     zip_error_fini(&error);
-    throw std::runtime_error("압축 파일을 읽을 수 없습니다: " + archive + " (" + reason + ")");
+    throw TZipError("압축 파일을 읽을 수 없습니다: " + archive, reason);
   }
   return TZipHandle(zip);
 }
@@ -105,8 +106,7 @@ std::vector<TZipEntry> ReadZipEntries(const std::string& archive) {
     zip_stat_t stat;
     if (zip_stat_index(zip.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME) ||
         !(stat.valid & ZIP_STAT_SIZE))
-      throw std::runtime_error("압축 파일을 읽을 수 없습니다: " + archive + " (" +
-                               ZipReason(zip.get()) + ")");
+      throw TZipError("압축 파일을 읽을 수 없습니다: " + archive, ZipReason(zip.get()));
     TZipEntry entry;
     entry.Index = index;
     entry.Name = stat.name;
@@ -125,7 +125,7 @@ void ExtractZipEntry(const std::string& archive, const TZipEntry& entry,
                      const std::string& fileName) {
   TZipHandle zip = OpenForReading(archive);
   auto fail = [&](const std::string& reason) {
-    throw std::runtime_error("압축을 풀 수 없습니다: " + entry.Name + " (" + reason + ")");
+    throw TZipError("압축을 풀 수 없습니다: " + entry.Name, reason);
   };
   zip_file_t* file = zip_fopen_index(zip.get(), entry.Index, 0);
   if (file == nullptr) fail(ZipReason(zip.get()));

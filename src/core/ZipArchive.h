@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,24 @@ struct TZipEntry {
   bool IsLink = false;
 };
 
-// Every entry of the archive. Throws std::runtime_error with the reason when the archive cannot
-// be read or its directory is not consistent (a damaged or cut file).
+// A failure of ReadZipEntries or ExtractZipEntry; Reason() is the library's own text.
+class TZipError : public std::runtime_error {
+ public:
+  TZipError(const std::string& message, std::string reason)
+      : std::runtime_error(message + " (" + reason + ")"), reason_(std::move(reason)) {}
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::string reason_;
+};
+
+// Every entry of the archive. Throws TZipError when the archive cannot be read or its directory
+// is not consistent (a damaged or cut file).
 std::vector<TZipEntry> ReadZipEntries(const std::string& archive);
 
 // Unpacks one entry into a new file (created with mode 0600; an existing file is an error) and
-// syncs it. The bytes must match the entry's size and checksum. Throws std::runtime_error with
-// the reason; the new file is then removed.
+// syncs it. The bytes must match the entry's size and checksum. Throws TZipError; the new file
+// is then removed.
 void ExtractZipEntry(const std::string& archive, const TZipEntry& entry,
                      const std::string& fileName);
 

@@ -105,18 +105,18 @@ void JoinFolderPieces(const std::string& folder, const std::string& stem, int ou
 }
 
 // Unpacks the archive beside the database, proves it and puts it in place.
-void InstallArchive(const std::string& archive) {
+void InstallArchive(const std::string& archive, const std::string& chosen) {
   ShowWait("압축을 해제하고 있습니다");
   RemoveSwapLeftovers();
   TScratchFolder fresh(DataDir, kSwapFolderPrefix);
   const std::string file = fresh.Path() + "norva.db";
-  ExtractDatabase(archive, file);
+  ExtractDatabase(archive, file, chosen);
   CheckDatabase(file);
   TDatabaseHold hold(DatabaseFileName(), false);
   PutDatabaseInPlace(file, ".before-restore");
 }
 
-TOutcome RunRestore(const TBackupPlace& place, const std::string& name) {
+TOutcome RunRestore(const TBackupPlace& place, const std::string& name, const std::string& chosen) {
   const std::string stem = name.substr(0, 8);
   const bool pieces = name.substr(8) == ".001";
   TScratchFolder work(ExeDir, ".restore-");
@@ -147,7 +147,7 @@ TOutcome RunRestore(const TBackupPlace& place, const std::string& name) {
     if (::close(out) != 0) throw TUnreadable();
     if (outcome == TOutcome::Cancelled) return outcome;
   }
-  InstallArchive(archive);
+  InstallArchive(archive, chosen);
   return TOutcome::Done;
 }
 
@@ -161,7 +161,12 @@ bool RestoreData() {
 }
 
 bool RestoreBackupFile(const std::string& fileName) {
-  const fs::path path(fileName);
+  // "A:\\BB020915.001" names the medium in drive A the way the old program wrote it.
+  std::string written = fileName;
+  if (written.size() >= 2 && (written[0] == 'A' || written[0] == 'B') && written[1] == ':')
+    for (char& c : written)
+      if (c == '\\') c = '/';
+  const fs::path path(written);
   const std::string name = path.filename().string();
   if (!IsBackupFileName(name)) {
     InfoBox(WithKept(kBadName));
@@ -175,7 +180,8 @@ bool RestoreBackupFile(const std::string& fileName) {
   }
   TOutcome outcome;
   try {
-    outcome = RunRestore(place, name);  // the temporary archive is gone when it returns or throws
+    outcome = RunRestore(place, name,
+                         fileName);  // the temporary archive is gone when it returns or throws
   } catch (const TUnreadable& error) {
     InfoBox(WithKept(error.what()));
     return false;

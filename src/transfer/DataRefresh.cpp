@@ -100,7 +100,7 @@ bool ReorganizeData() {
     TDatabaseHold old(DatabaseFileName(), true);
     ShowWait("초기 자료를 생성중입니다.");
     const std::string fresh = work.Path() + "norva.db";
-    ExtractDatabase(blank, fresh);
+    ExtractDatabase(blank, fresh, blank);
     CheckDatabase(fresh);
     if (old.File() != nullptr) CopyRows(*old.File(), fresh);
     ShowWait("자료 재정리를 마무리중입니다.");

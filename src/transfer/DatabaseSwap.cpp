@@ -83,22 +83,29 @@ TDatabaseHold::TDatabaseHold(const std::string& fileName, bool mustRead) {
   file_ = std::move(file);
 }
 
-void ExtractDatabase(const std::string& archive, const std::string& fileName) {
-  const std::vector<TZipEntry> entries = ReadZipEntries(archive);
+void ExtractDatabase(const std::string& archive, const std::string& fileName,
+                     const std::string& shownName) {
+  std::vector<TZipEntry> entries;
+  try {
+    entries = ReadZipEntries(archive);
+  } catch (const TZipError& error) {
+    throw std::runtime_error("압축 파일을 읽을 수 없습니다: " + shownName + " (" + error.Reason() +
+                             ")");
+  }
   const TZipEntry* data = nullptr;
   for (const TZipEntry& entry : entries) {
     if (!IsPlainName(entry.Name) || entry.IsLink)
       throw std::runtime_error("압축 파일에 허용되지 않는 항목이 있습니다: " + entry.Name);
     if (!SameText(entry.Name, kDatabaseEntry)) continue;
     if (data != nullptr)
-      throw std::runtime_error("압축 파일에 자료 파일(norva.db)이 두 개 있습니다: " + archive);
+      throw std::runtime_error("압축 파일에 자료 파일(norva.db)이 두 개 있습니다: " + shownName);
     data = &entry;
   }
   if (data == nullptr)
     throw std::runtime_error(
         "압축 파일에 이 프로그램의 자료 파일(norva.db)이 없습니다. 이 프로그램에서 만든 백업이 "
         "아닙니다: " +
-        archive);
+        shownName);
   const std::string folder = WithBackslash(fs::path(fileName).parent_path().string());
   const std::int64_t room = DiskFree(folder);
   if (room < 0) throw std::runtime_error("폴더를 읽을 수 없습니다: " + folder);
@@ -110,15 +117,17 @@ void ExtractDatabase(const std::string& archive, const std::string& fileName) {
 
 void CheckDatabase(const std::string& fileName) {
   std::vector<std::string> tables;
+  std::unique_ptr<TSqliteFile> file;
   try {
-    TSqliteFile file(fileName, TSqliteFile::ReadWrite);
-    std::vector<std::string> result = file.Column("PRAGMA integrity_check");
+    file = std::make_unique<TSqliteFile>(fileName, TSqliteFile::ReadWrite);
+    std::vector<std::string> result = file->Column("PRAGMA integrity_check");
     if (result.size() != 1 || result[0] != "ok")
       throw std::runtime_error("자료 파일이 손상되었습니다: " +
                                (result.empty() ? std::string() : result[0]));
-    tables = file.Column("SELECT name FROM sqlite_master WHERE type = 'table'");
+    tables = file->Column("SELECT name FROM sqlite_master WHERE type = 'table'");
   } catch (const TDataError& error) {
-    throw std::runtime_error(std::string("자료 파일을 열 수 없습니다: ") + error.what());
+    throw std::runtime_error("자료 파일을 열 수 없습니다: norva.db (" +
+                             (file ? file->LastMessage() : std::string(error.what())) + ")");
   }
   for (const std::string& needed : ProgramTables()) {
     bool found = false;

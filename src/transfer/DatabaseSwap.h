@@ -39,8 +39,10 @@ class TDatabaseHold {
 // Unpacks "norva.db" of the archive into fileName (a new file). Refused before anything is
 // written: an archive that cannot be read, any entry whose name is not a plain file name (a
 // folder, "..", an absolute path) or that is a link, an archive without "norva.db" (or with two),
-// and a "norva.db" larger than the free room of the target's folder.
-void ExtractDatabase(const std::string& archive, const std::string& fileName);
+// and a "norva.db" larger than the free room of the target's folder. Messages name the archive
+// as shownName (the file the user chose).
+void ExtractDatabase(const std::string& archive, const std::string& fileName,
+                     const std::string& shownName);
 
 // Proves a database file: it opens as SQLite, "PRAGMA integrity_check" answers "ok", and every
 // table of the program's structure is there.

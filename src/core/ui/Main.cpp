@@ -30,6 +30,7 @@
 #include "edi/ui/ExchangeCommands.h"
 #include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
+#include "transfer/ui/DataCommands.h"
 #include "transfer/ui/Trans.h"
 
 namespace selvane {
@@ -53,6 +54,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   CreateStatusBar();
   WireCodeTableCommands(*this);
   WireExchangeCommands(*this);
+  WireDataCommands(*this);
 
   auto* background = new QWidget(this);
   background->setObjectName("Background");
