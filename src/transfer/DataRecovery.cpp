@@ -180,8 +180,8 @@ bool RestoreBackupFile(const std::string& fileName) {
   }
   TOutcome outcome;
   try {
-    outcome = RunRestore(place, name,
-                         fileName);  // the temporary archive is gone when it returns or throws
+    // The temporary archive is gone when it returns or throws.
+    outcome = RunRestore(place, name, fileName);
   } catch (const TUnreadable& error) {
     InfoBox(WithKept(error.what()));
     return false;
