@@ -180,13 +180,16 @@ bool ReplaceFileAtomically(const std::string& fileName, const std::string& bytes
     ::unlink(temp.c_str());
     return false;
   }
-  int dir =
-      ::open(file.has_parent_path() ? file.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  SyncFolder(file.has_parent_path() ? file.parent_path().string() : ".");
   return true;
+}
+
+bool SyncFolder(const std::string& folder) {
+  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return false;
+  bool ok = ::fsync(dir) == 0;
+  ::close(dir);
+  return ok;
 }
 
 }  // namespace selvane

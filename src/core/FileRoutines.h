@@ -46,4 +46,8 @@ bool ReadWholeFile(const std::string& fileName, std::string& bytes);
 bool ReplaceFileAtomically(const std::string& fileName, const std::string& bytes,
                            std::string& error);
 
+// Writes the folder's entries (new, renamed or removed names) to the disk; false when the folder
+// cannot be opened or synced.
+bool SyncFolder(const std::string& folder);
+
 }  // namespace selvane

@@ -59,12 +59,24 @@ QString QtFileFilter(const QString& filter) {
   return entries.join(";;");
 }
 
-QString OpenFileDialog(QWidget* parent, const QString& title, const QString& filter) {
+QString OpenFileDialog(QWidget* parent, const QString& title, const QString& filter,
+                       const QString& folder) {
   QString chosen;
   if (Answer()) {
     chosen = Answer()(title, filter).value_or(QString());
   } else {
-    chosen = QFileDialog::getOpenFileName(parent, title, QString(), QtFileFilter(filter));
+    chosen = QFileDialog::getOpenFileName(parent, title, folder, QtFileFilter(filter));
+  }
+  FlushMouseInput();
+  return chosen;
+}
+
+QString FolderDialog(QWidget* parent, const QString& title) {
+  QString chosen;
+  if (Answer()) {
+    chosen = Answer()(title, QString()).value_or(QString());
+  } else {
+    chosen = QFileDialog::getExistingDirectory(parent, title, QString(), QFileDialog::ShowDirsOnly);
   }
   FlushMouseInput();
   return chosen;

@@ -30,6 +30,7 @@
 #include "edi/ui/ExchangeCommands.h"
 #include "reference/ui/CodeTableCommands.h"
 #include "transfer/HolidayCalendar.h"
+#include "transfer/ui/DataCommands.h"
 #include "transfer/ui/PrintCommand.h"
 #include "transfer/ui/Trans.h"
 
@@ -55,6 +56,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   WireCodeTableCommands(*this);
   WireExchangeCommands(*this);
   WirePrintCommand(*this);
+  WireDataCommands(*this);
 
   auto* background = new QWidget(this);
   background->setObjectName("Background");

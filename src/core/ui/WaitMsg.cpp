@@ -18,10 +18,11 @@ void ProcessPendingEvents() {
   QCoreApplication::processEvents();
 }
 
-// Message texts use CR LF line breaks; the box wants plain line feeds.
+// Message texts break lines with CR LF or a lone CR; the box wants plain line feeds.
 QString BoxText(const std::string& message) {
   QString text = QString::fromStdString(message);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return text;
 }
 
