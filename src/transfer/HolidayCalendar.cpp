@@ -19,7 +19,7 @@ struct TListEntry {
 };
 
 // The lists of the years the shipped file does not cover, with the names the holidays command
-// prints.
+// prints (Labour Day is named 노동절 from 2026).
 constexpr TListEntry kSolarList[] = {
     {1, 1, "신정"},   {3, 1, "삼일절"},  {5, 1, "근로자의 날"}, {5, 5, "어린이날"},
     {6, 6, "현충일"}, {8, 15, "광복절"}, {10, 3, "개천절"},     {12, 25, "기독탄신일"}};
@@ -53,7 +53,9 @@ THolidayCalendar::THolidayCalendar(const THolidayFile& shipped, const THolidayFi
 std::optional<std::string> THolidayCalendar::ModelName(const TDate& date, const TLunarDate& lunar) {
   std::optional<std::string> names;
   for (const TListEntry& entry : kSolarList)
-    if (entry.Month == date.Month && entry.Day == date.Day) AddName(names, entry.Name);
+    if (entry.Month == date.Month && entry.Day == date.Day)
+      AddName(names,
+              entry.Month == 5 && entry.Day == 1 && date.Year >= 2026 ? "노동절" : entry.Name);
   for (const TListEntry& entry : kLunarList)
     if (entry.Month == lunar.Month && entry.Day == lunar.Day) AddName(names, entry.Name);
   return names;
