@@ -24,10 +24,13 @@ int Check(const std::string& fileName, const std::string& text) {
   const std::vector<std::string> have = SplitLines(bytes), want = SplitLines(text);
   std::size_t line = 0;
   while (line < have.size() && line < want.size() && have[line] == want[line]) ++line;
+  if (line == have.size() && line == want.size()) {
+    std::cerr << "holidaygen: " << fileName << " differs from the generated text in its line ends\n";
+    return 1;
+  }
   std::cerr << "holidaygen: " << fileName << " is not what the generator writes; first at line "
             << line + 1 << ":\n  file:      " << (line < have.size() ? have[line] : "(end)")
-            << "\n  generated: " << (line < want.size() ? want[line] : "(end)") << '\n'
-            << "(a difference in line ends or a last line end only when the lines agree)\n";
+            << "\n  generated: " << (line < want.size() ? want[line] : "(end)") << '\n';
   return 1;
 }
 
