@@ -25,7 +25,8 @@ int Check(const std::string& fileName, const std::string& text) {
   std::size_t line = 0;
   while (line < have.size() && line < want.size() && have[line] == want[line]) ++line;
   if (line == have.size() && line == want.size()) {
-    std::cerr << "holidaygen: " << fileName << " differs from the generated text in its line ends\n";
+    std::cerr << "holidaygen: " << fileName
+              << " differs from the generated text in its line ends\n";
     return 1;
   }
   std::cerr << "holidaygen: " << fileName << " is not what the generator writes; first at line "
