@@ -175,9 +175,14 @@ struct TDateAnswer {
   const char* Why;
 };
 
+void ExpectAnswers(std::initializer_list<TDateAnswer> cases) {
+  for (const TDateAnswer& c : cases)
+    EXPECT_EQ(IsHoliday(c.Date), c.Holiday) << c.Date.ToIso() << ": " << c.Why;
+}
+
 TEST_F(HolidayFilesTest, TheShippedFileGivesTodaysCalendar) {
   InitHolidayLists(folder_.Path());
-  const TDateAnswer cases[] = {
+  ExpectAnswers({
       {{2013, 10, 9}, true, "Hangul Day, a holiday again from 2013"},
       {{2012, 10, 9}, false, "Hangul Day was no holiday in 2012"},
       {{2016, 2, 8}, true, "Seollal; the model's new year is 02-09"},
@@ -201,9 +206,7 @@ TEST_F(HolidayFilesTest, TheShippedFileGivesTodaysCalendar) {
       {{2001, 5, 1}, true, "Labour Day, also Buddha's Birthday"},
       {{2051, 9, 19}, true, "after 2050 the model: its Chuseok"},
       {{2051, 10, 9}, false, "after 2050 the lists, which lack Hangul Day"},
-  };
-  for (const TDateAnswer& c : cases)
-    EXPECT_EQ(IsHoliday(c.Date), c.Holiday) << c.Date.ToIso() << ": " << c.Why;
+  });
   EXPECT_TRUE(messages_.Messages().empty());
   EXPECT_EQ(HolidayCalendar().FirstYear(), 2000);
   EXPECT_EQ(HolidayCalendar().LastYear(), 2050);
@@ -219,7 +222,7 @@ TEST_F(HolidayFilesTest, TheOfficeFileAddsAndRemovesDaysInEveryYear) {
       "-2051-09-19 모델의 추석\r\n");
   InitHolidayLists(folder_.Path());
   EXPECT_TRUE(messages_.Messages().empty());
-  const TDateAnswer cases[] = {
+  ExpectAnswers({
       {{2025, 10, 10}, true, "added"},
       {{2025, 10, 8}, false, "removed"},
       {{2025, 10, 11}, true, "a weekend cannot be removed"},
@@ -227,9 +230,7 @@ TEST_F(HolidayFilesTest, TheOfficeFileAddsAndRemovesDaysInEveryYear) {
       {{2051, 3, 2}, true, "added in a model year, without a name"},
       {{2051, 9, 19}, false, "removed in a model year"},
       {{2051, 9, 18}, true, "the rest of the model's Chuseok stays"},
-  };
-  for (const TDateAnswer& c : cases)
-    EXPECT_EQ(IsHoliday(c.Date), c.Holiday) << c.Date.ToIso() << ": " << c.Why;
+  });
 
   std::vector<THoliday> october;
   for (const THoliday& holiday : HolidayCalendar().HolidaysOf(2025))
