@@ -1,9 +1,11 @@
-// lunar: the lunar date and the holiday flag of each date given, or of each line of stdin.
+// lunar: the lunar date (the moon model's) and the holiday flag (IsHoliday's, from the holiday
+// files of the program folder) of each date given, or of each line of stdin.
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "Command.h"
+#include "HolidayListsScope.h"
 #include "core/Date.h"
 #include "core/TextRoutines.h"
 #include "transfer/CalendarArithmetic.h"
@@ -21,11 +23,6 @@ std::optional<TDate> ParseDate(const std::string& text) {
   if (date && date->Day > MonthLength(date->Year, date->Month)) return std::nullopt;
   return date;
 }
-
-struct THolidayListsScope {
-  THolidayListsScope() { InitHolidayLists(); }
-  ~THolidayListsScope() { FreeHolidayLists(); }
-};
 
 // Prints the line of one date; false (with an error line) when the text is not a date.
 bool PrintLunar(TCommandContext& context, TLunarConverter& converter, const std::string& text) {

@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "core/Database.h"
+#include "core/TextRoutines.h"
 #include "core/ZipArchive.h"
+#include "transfer/HolidayFile.h"
 
 namespace selvane {
 namespace fs = std::filesystem;
@@ -26,6 +28,7 @@ void PrepareProgramFolder(const std::string& folder) {
   fs::path db = root / "Data" / "norva.db";
   if (!fs::exists(db)) TDatabase::Create(db.string(), true);
   WriteBlankDb((root / "BlankDb.bin").string());
+  PrepareHolidayFiles(WithBackslash(folder));
 }
 
 }  // namespace selvane

@@ -1,5 +1,6 @@
 // Lays out a program folder: Data/ with the seeded database (only when there is none, so that
-// stored data is never replaced), BlankDb.bin, and the Send, Recv and Result folders.
+// stored data is never replaced), BlankDb.bin, the Send, Recv and Result folders, and the holiday
+// files (holidays.txt, and holidays.local.txt only when there is none).
 #pragma once
 
 #include <string>

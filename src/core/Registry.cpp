@@ -29,24 +29,6 @@ std::string NormalKey(std::string_view key) {
   return std::string(key);
 }
 
-bool ValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    int follow = c < 0x80           ? 0
-                 : (c >> 5) == 0x6  ? 1
-                 : (c >> 4) == 0xE  ? 2
-                 : (c >> 3) == 0x1E ? 3
-                                    : -1;
-    if (follow < 0 || (follow == 1 && c < 0xC2) || (follow > 0 && i + follow >= text.size()))
-      return false;
-    for (int k = 1; k <= follow; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += follow + 1;
-  }
-  return true;
-}
-
 // Reads a quoted text starting at line[pos] == '"'; pos ends after the closing quote.
 bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& out, std::string& reason) {
   out.clear();

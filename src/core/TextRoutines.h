@@ -31,6 +31,10 @@ std::string WithBackslash(std::string_view path);
 
 std::string Trim(std::string_view text);
 
+// Well-formed UTF-8: every lead byte followed by its continuation bytes, no overlong two-byte
+// form.
+bool ValidUtf8(std::string_view text);
+
 // Equal texts when ASCII letter case is ignored (names of columns, keys, values).
 bool SameText(std::string_view a, std::string_view b);
 

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <fstream>
 
 #include "MainFixture.h"
 #include "UiTest.h"
@@ -9,6 +10,7 @@
 #include "core/Registry.h"
 #include "core/ui/Main.h"
 #include "core/ui/Program.h"
+#include "transfer/HolidayCalendar.h"
 
 namespace selvane {
 namespace {
@@ -172,6 +174,28 @@ class TestMainCommands : public QObject {
     QCOMPARE(settings.last()->text(), QString("자동업그레이드설정"));
     QCOMPARE(settings.last()->data().toInt(), 100);
     QVERIFY(!settings.last()->isEnabled());
+  }
+
+  // The holiday files are read when the window is created: a damaged line is shown, and the
+  // program goes on with the rest.
+  void damagedHolidayFileIsShownAndTheRestUsed() {
+    main_.reset();
+    program_->messages_.Clear();
+    const std::string local = ExeDir + "holidays.local.txt";
+    std::ofstream(local) << "2025-10-10 구청 개청 기념일\n2025-10-99 틀린 날\n-2025-10-08\n";
+    TFrmMain main;
+    const auto& shown = program_->messages_.Messages();
+    QCOMPARE(shown.size(), std::size_t(1));
+    QCOMPARE(shown[0].Kind, std::string("warning"));
+    QCOMPARE(
+        shown[0].Text,
+        "공휴일 파일에서 읽지 못한 줄이 있습니다. 그 줄은 빼고 나머지로 공휴일을 판단합니다.\n" +
+            local + " 2번째 줄: 없는 날짜입니다 (2025-10-99)");
+    QCOMPARE(shown[0].Caption, std::string(kProgramTitle));
+    QVERIFY(IsHoliday({2025, 10, 10}));
+    QVERIFY(!IsHoliday({2025, 10, 8}));
+    QVERIFY(IsHoliday({2025, 10, 9}));
+    QVERIFY(!IsHoliday({2025, 10, 14}));
   }
 
  private:

@@ -21,11 +21,11 @@ namespace selvane::test {
 class TOrderFixture {
  public:
   void SetUp() {
-    InitHolidayLists();
     folder_ = std::make_unique<TTempFolder>();
     PrepareProgramFolder(folder_->Path());
     SetProgramHome(folder_->Path());
     LoadWorkingFolders();
+    InitHolidayLists();  // the holiday files the folder was given
     dm_ = std::make_unique<TDModule>();
     dm_->OpenDatabase();
     msg_ = std::make_unique<TScriptedWaitMsg>();

@@ -56,6 +56,35 @@ class TestOrders : public QObject, private test::TOrderFixture {
     QVERIFY(form.BtnTrans->isEnabled());
   }
 
+  // 2025-10-08 is the substitute for Chuseok on a Sunday, a bank holiday that the lists alone
+  // never knew; the Tuesday after is a working day.
+  void transferDateOnASubstituteHolidayIsRefused() {
+    SetClock(TDateTime::FromIso("2025-10-01T10:00:00"));
+    TFrmTrans form(*dm_);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::mouseClick(form.BtnInsert, Qt::LeftButton);
+    ChooseOrder(form, "구청", "역삼동", "생계");
+    form.EDate2->setDate(QDate(2025, 10, 8));
+    QTest::mouseClick(form.BtnSave, Qt::LeftButton);
+    QCOMPARE(Texts(), QStringList{"설정된 이체일자가 공휴일입니다."});
+    QCOMPARE(form.Mode(), TEditMode::Edit);
+    QVERIFY(form.EDate2->hasFocus());
+    QVERIFY(dm_->TB_Trans.IsEmpty());
+
+    msg_->Clear();
+    form.EDate2->setDate(QDate(2025, 10, 14));
+    QTest::mouseClick(form.BtnSave, Qt::LeftButton);
+    QCOMPARE(Texts(), QStringList{});
+    QCOMPARE(form.Mode(), TEditMode::Browse);
+    QCOMPARE(dm_->TB_Trans.RecordCount(), 1);
+    QCOMPARE(dm_->TB_Trans.FieldByName("A_Date").AsDate(),
+             std::optional<TDate>(TDate{2025, 10, 1}));
+    QCOMPARE(dm_->TB_Trans.FieldByName("To_date").AsDate(),
+             std::optional<TDate>(TDate{2025, 10, 14}));
+  }
+
   void sentOrderCannotBeEdited() {
     AddOrder(1, "01", "12", Sent);
     TFrmTrans form(*dm_);
