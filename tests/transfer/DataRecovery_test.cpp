@@ -200,7 +200,8 @@ TEST_F(DataRecovery, KeepsThePreviousDatabaseUntilTheNextRestore) {
   EXPECT_EQ(test::DumpDatabase(DatabaseFileName() + ".before-restore"), changed);
   EXPECT_EQ(ProgramFiles(),
             (std::vector<std::string>{"BlankDb.bin", "Data", "Data/norva.db",
-                                      "Data/norva.db.before-restore", "Recv", "Result", "Send"}));
+                                      "Data/norva.db.before-restore", "Mailbox", "Recv", "Result",
+                                      "Send", "holidays.local.txt", "holidays.txt"}));
   ASSERT_TRUE(RestoreBackupFile(backup));
   EXPECT_EQ(test::DumpDatabase(DatabaseFileName() + ".before-restore"), backedUp);
 }

@@ -103,7 +103,8 @@ TEST_F(DataRefresh, LeftoversOfAnInterruptedResetAreRemoved) {
   EXPECT_FALSE(fs::exists(DataDir + ".new-AbC123"));
   EXPECT_EQ(ProgramFiles(),
             (std::vector<std::string>{"BlankDb.bin", "Data", "Data/norva.db",
-                                      "Data/norva.db.before-reset", "Recv", "Result", "Send"}));
+                                      "Data/norva.db.before-reset", "Mailbox", "Recv", "Result",
+                                      "Send", "holidays.local.txt", "holidays.txt"}));
 }
 
 TEST_F(DataRefresh, NoDatabaseGivesTheEmptyStructure) {
