@@ -48,6 +48,10 @@ std::string UpperName(const std::string& path) {
 
 }  // namespace
 
+std::span<const TRecvFormat> RecvFormats() {
+  return kRecvFormats;
+}
+
 const TRecvFormat& RecvFormatFor(std::string_view bankId) {
   for (const auto& format : kRecvFormats)
     if (format.Serves == nullptr || format.Serves(bankId)) return format;

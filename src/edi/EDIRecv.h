@@ -5,6 +5,7 @@
 // so that nothing there is ever read twice.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,8 @@ struct TRecvFormat {
 // The reader for an institution's bank code: the first row of the receive table that serves it,
 // else the standard format.
 const TRecvFormat& RecvFormatFor(std::string_view bankId);
+// The rows of the receive table, in the order they are tested.
+std::span<const TRecvFormat> RecvFormats();
 
 // A result file to read and the bank code of the institution that receives it.
 struct TReceiveEntry {
