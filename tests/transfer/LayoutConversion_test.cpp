@@ -117,9 +117,14 @@ TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
 
 TEST_F(LayoutConversionTest, AnAccountTheBankRefusesIsKeptOnlyWhenTheUserSaysSo) {
   messages_.QueueAnswer(true);
+  messages_.QueueAnswer(false);
   Convert(Record("04", "123", "1000", "", "가") + "\r\n" + Record("04", "456", "1000", "", "나"));
+  ASSERT_EQ(messages_.Messages().size(), 3u);
   EXPECT_EQ(messages_.Messages()[0].Text,
             "계좌번호 오류입니다. 계속 진행하시겠습니까 ?\r\r은행코드 : 국민은행 (04)\r계좌번호 : 123");
+  EXPECT_EQ(messages_.Messages()[1].Text,
+            "계좌번호 오류입니다. 계속 진행하시겠습니까 ?\r\r은행코드 : 국민은행 (04)\r계좌번호 : 456");
+  EXPECT_EQ(messages_.Messages()[2].Text, "총 1 건의 자료가 변환되었습니다.");
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 123"})) << "No stops at the second";
 }
 

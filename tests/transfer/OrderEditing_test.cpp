@@ -195,6 +195,7 @@ TEST_F(OrderEditingTest, ReleasingAHeldBackOrderReleasesOnlyItsOwnRecipients) {
       << "holding back leaves the recipients alone";
   EXPECT_EQ(dm_.TB_Trans.FieldByName("State").AsInteger(), HeldBack);
 
+  messages_.QueueAnswer(false);
   EXPECT_FALSE(SwitchOrderState(dm_)) << "answered No";
   EXPECT_EQ(dm_.TB_Trans.FieldByName("State").AsInteger(), HeldBack);
 }
