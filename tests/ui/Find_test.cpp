@@ -3,12 +3,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <memory>
+#include <tuple>
 
 #include "ModalDriver.h"
 #include "UiTest.h"
 #include "core/DM.h"
 #include "reference/ui/Find.h"
 #include "reference/ui/JaGubun.h"
+#include "support/RecipientRow.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 
@@ -24,9 +26,12 @@ class TestFind : public QObject {
     dm_ = std::make_unique<TDModule>();
     dm_->OpenDatabase(folder_->Path() + "norva.db");
     msg_ = std::make_unique<test::TScriptedWaitMsg>();
-    AddRecipient("04", "111-22-333", "홍길동", "800101-1000010");
-    AddRecipient("11", "11122333", "김철수", "800101-1000011");
-    AddRecipient("11", "44455", "이영희", "800101-1000012");
+    for (auto [bank, account, name, jumin] :
+         {std::tuple{"04", "111-22-333", "홍길동", "800101-1000010"},
+          {"11", "11122333", "김철수", "800101-1000011"},
+          {"11", "44455", "이영희", "800101-1000012"}})
+      test::AddRecipient(dm_->TB_TransSub,
+                         {.BankId = bank, .BankNo = account, .Jumin = jumin, .Name = name});
   }
   void cleanup() {
     msg_.reset();
@@ -123,19 +128,6 @@ class TestFind : public QObject {
   }
 
  private:
-  void AddRecipient(const char* bank, const char* account, const char* name, const char* jumin) {
-    TTable& t = dm_->TB_TransSub;
-    t.Append();
-    t.FieldByName("KigwanId").Set(1);
-    t.FieldByName("DongId").Set("0001");
-    t.FieldByName("LargeitmId").Set("01");
-    t.FieldByName("BankId").Set(bank);
-    t.FieldByName("BankNo").Set(account);
-    t.FieldByName("Name").Set(name);
-    t.FieldByName("Jumin").Set(jumin);
-    t.Post();
-  }
-
   std::unique_ptr<test::TTempFolder> folder_;
   std::unique_ptr<TDModule> dm_;
   std::unique_ptr<test::TScriptedWaitMsg> msg_;

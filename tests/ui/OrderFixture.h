@@ -12,6 +12,7 @@
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
 #include "core/ui/FileDialog.h"
+#include "support/RecipientRow.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 #include "transfer/HolidayCalendar.h"
@@ -66,10 +67,7 @@ class TOrderFixture {
     CurrentOrderKey = {kigwan, "0001", item};
   }
 
-  void AddRecipient(const std::string& item, const std::string& account, int state) {
-    Insert(dm_->TB_TransSub, "KigwanId", 1, "DongId", "0001", "LargeitmId", item, "BankId", "04",
-           "BankNo", account, "State", state);
-  }
+  void AddRecipient(const TRecipientRow& row) { test::AddRecipient(dm_->TB_TransSub, row); }
 
   // A layout with the (start, size) pairs of bank, account, amount, resident number and name.
   void AddLayout(const char* name, int reLen, const std::vector<std::pair<int, int>>& spans) {

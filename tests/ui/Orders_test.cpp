@@ -69,9 +69,9 @@ class TestOrders : public QObject, private test::TOrderFixture {
 
   void releasingAHeldBackOrderChangesOnlyItsOwnRecipients() {
     AddOrder(1, "02", "12", HeldBack);
-    AddRecipient("02", "1", HeldBack);
+    AddRecipient({.ItemId = "02", .BankNo = "1", .State = HeldBack});
     AddOrder(1, "01", "12", HeldBack);
-    AddRecipient("01", "2", HeldBack);
+    AddRecipient({.ItemId = "01", .BankNo = "2", .State = HeldBack});
     TFrmTrans form(*dm_);
     form.show();
     // The first row of the grid is the order of item 01.
@@ -88,7 +88,7 @@ class TestOrders : public QObject, private test::TOrderFixture {
 
   void deletingTheLastOrderDisablesDeleteAndTrans() {
     AddOrder(1, "01", "12", Received);
-    AddRecipient("01", "1", Received);
+    AddRecipient({.ItemId = "01", .BankNo = "1", .State = Received});
     TFrmTrans form(*dm_);
     form.show();
     msg_->QueueAnswer(true);
