@@ -108,10 +108,12 @@ TEST_F(LayoutConversionTest, ARefusedRecordStopsAndKeepsWhatWasConverted) {
 TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
   Convert(Record("26", "12345678901", "1000", "", "가") + "\r\n");
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"88 123-45-678901"}));
+  ASSERT_EQ(messages_.Messages().size(), 2u);
   EXPECT_EQ(messages_.Texts().back(), "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
   dm_.Database.Execute("DELETE FROM TBBank WHERE BankID = '88'");
   messages_.Clear();
   Convert(Record("21", "12345678902", "1000", "", "가") + "\r\n");
+  ASSERT_FALSE(messages_.Messages().empty());
   EXPECT_EQ(messages_.Texts().front(), "신규 신한 은행코드[88]를 입력해 주십시오! ");
 }
 

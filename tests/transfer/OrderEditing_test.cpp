@@ -200,6 +200,7 @@ TEST_F(OrderEditingTest, DeleteTakesTheMarkedOrdersWithTheirRecipients) {
   EXPECT_EQ(DeleteOrders(dm_, {first}), 1);
   EXPECT_EQ(dm_.TB_Trans.RecordCount(), 1);
   EXPECT_EQ(RecipientAccounts(), std::vector<std::string>{"04 1"});
+  ASSERT_FALSE(messages_.WaitCalls().empty());
   EXPECT_EQ(messages_.WaitCalls().front().rfind("ShowWaitProgress:선택된 자료 삭제중...", 0), 0u);
   EXPECT_EQ(DeleteOrders(dm_, {second}), 1);
   EXPECT_TRUE(dm_.TB_Trans.IsEmpty());

@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <memory>
 
@@ -10,6 +10,7 @@
 #include "UiTest.h"
 #include "core/DM.h"
 #include "core/ui/Main.h"
+#include "core/ui/TableGridView.h"
 #include "reference/ui/BankCode.h"
 #include "reference/ui/BankResult.h"
 #include "reference/ui/DongSetting.h"
@@ -27,7 +28,7 @@ QLineEdit* Edit(TCodeTableForm& form, const char* column) {
   return qobject_cast<QLineEdit*>(form.FieldEditor(column));
 }
 
-void ClickRow(QTableWidget& grid, int row) {
+void ClickRow(QTableView& grid, int row) {
   QRect cell = grid.visualRect(grid.model()->index(row, 1));
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
 }
@@ -86,8 +87,7 @@ class TestCodeTables : public QObject {
 
     msg_->QueueAnswer(true);
     QTest::mouseClick(form.BtnDelete, Qt::LeftButton);  // the saved row is the current one
-    QCOMPARE(QString::fromStdString(msg_->Messages().back().Text),
-             QStringLiteral("삭제하시겠습니까?"));
+    QCOMPARE(msg_->Texts(), std::vector<std::string>{"삭제하시겠습니까?"});
     QCOMPARE(StoredInstitutions(), QStringList({"1 복지과"}));
     InsertInstitution(form, "세무과");
     QCOMPARE(StoredInstitutions(), QStringList({"1 복지과", "2 세무과"}));
@@ -251,19 +251,27 @@ class TestCodeTables : public QObject {
     TFrmBankResult form(*dm_);
     Activate(form);
     QCOMPARE(form.windowTitle(), QStringLiteral("은행별 에러코드"));
-    QVERIFY(form.DBGrid1->rowCount() > 1);
-    form.DBGrid1->setCurrentCell(1, 0);
-    QString second = form.DBGrid1->item(1, 0)->text();
-    QCOMPARE(Edit(form, "BankID")->text(), second);
+    const QAbstractItemModel& grid = *form.DBGrid1->model();
+    QVERIFY(grid.rowCount() > 1);
+    form.DBGrid1->setCurrentIndex(grid.index(1, 0));
+    const QString bank = grid.index(1, 0).data().toString();
+    const QString name = grid.index(1, 2).data().toString();
+    QVERIFY(bank != grid.index(0, 0).data().toString());
+    QCOMPARE(Edit(form, "BankID")->text(), bank);
+    QCOMPARE(Edit(form, "Result_NM")->text(), name);
+
     QTest::mouseClick(form.BtnEdit, Qt::LeftButton);
     QVERIFY(!form.DBGrid1->isEnabled());
     Edit(form, "Result_NM")->setText("바뀐이름");
     QTest::mouseClick(form.BtnCancel, Qt::LeftButton);
     QVERIFY(form.DBGrid1->isEnabled());
-    QCOMPARE(Edit(form, "BankID")->text(), second);
-    QVERIFY(Edit(form, "Result_NM")->text() != QStringLiteral("바뀐이름"));
-    QCOMPARE(StoredColumn("SELECT Result_NM FROM TBResultCd WHERE Result_NM = '바뀐이름'"),
-             QStringList());
+    QCOMPARE(Edit(form, "BankID")->text(), bank);
+    QCOMPARE(Edit(form, "Result_NM")->text(), name);
+    QCOMPARE(QString::fromStdString(dm_->TB_ResultCd.FieldByName("Result_NM").AsString()), name);
+    // Whatever the data module holds reaches the file now: the cancelled text must not be there.
+    dm_->CommitAllTables();
+    QCOMPARE(StoredColumn("SELECT count(*) FROM TBResultCd WHERE Result_NM = '바뀐이름'"),
+             QStringList({"0"}));
   }
 
   void dongCodeAndQorexPanel() {

@@ -11,7 +11,7 @@
 #include "UiTest.h"
 #include "core/Cp949.h"
 #include "core/TransferState.h"
-#include "core/ui/TableGridModel.h"
+#include "core/ui/TableGridView.h"
 #include "transfer/ui/Trans.h"
 #include "transfer/ui/TransSub.h"
 
