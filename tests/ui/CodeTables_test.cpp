@@ -107,16 +107,12 @@ class TestCodeTables : public QObject {
     QCOMPARE(StoredInstitutions(), QStringList({"1 복지과"}));
   }
 
+  // The refusals are the logic's (KigwanRules_test); a text field and a list show that the
+  // window keeps the row in editing, shows the message and focuses the field.
   void refusedInstitutionStaysInEditing_data() {
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("message");
-    QTest::newRow("six-character bank ID")
-        << "BCode"
-        << "A12345" << QStringLiteral("은행ID를 정확하게 입력하여 주세요");
-    QTest::newRow("four-character send name")
-        << "SendName"
-        << "NH01" << QStringLiteral("송신파일명을 정확하게 입력하여 주세요");
     QTest::newRow("send name leaving the folder")
         << "SendName"
         << "../AB" << QStringLiteral("송신파일명은 영문자, 숫자, '-', '_'로만 입력하여 주세요");

@@ -12,7 +12,6 @@
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
 #include "core/ui/FileDialog.h"
-#include "support/RecipientRow.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 #include "transfer/HolidayCalendar.h"
@@ -66,8 +65,6 @@ class TOrderFixture {
            "State", state);
     CurrentOrderKey = {kigwan, "0001", item};
   }
-
-  void AddRecipient(const TRecipientRow& row) { test::AddRecipient(dm_->TB_TransSub, row); }
 
   // A layout with the (start, size) pairs of bank, account, amount, resident number and name.
   void AddLayout(const char* name, int reLen, const std::vector<std::pair<int, int>>& spans) {
