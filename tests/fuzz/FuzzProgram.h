@@ -1,6 +1,6 @@
 // A program folder for a fuzz target: a seeded database in a fresh temporary folder, the working
-// folders pointing at it, removed when the process ends; and a message interface that answers
-// every question Yes, so that an input runs as far as it can.
+// folders pointing at it, removed when the process ends. No message interface is installed:
+// boxes are silent and every question is answered No.
 #pragma once
 
 #include <stdlib.h>
@@ -14,28 +14,12 @@
 #include "core/DM.h"
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
-#include "core/WaitMsg.h"
 
 namespace selvane::fuzz {
-
-class TYesWaitMsg : public IWaitMsg {
- public:
-  void ShowWait(const std::string&) override {}
-  void ShowWaitProgress(const std::string&, int, int, bool) override {}
-  void StepWaitProgress() override {}
-  void HideWait() override {}
-  void RestoreWait() override {}
-  void CloseWait() override {}
-  void MessageBox(TMsgKind, const std::string&, const std::string&) override {}
-  bool ConfirmBox(const std::string&, bool) override { return true; }
-  int AskBox(const std::string&, unsigned) override { return mrYes; }
-  bool YesNoBox(const std::string&, const std::string&, bool) override { return true; }
-};
 
 struct TFuzzProgram {
   std::string Folder;
   TDModule Dm;
-  TYesWaitMsg Messages;
 };
 
 inline TFuzzProgram*& Program() {
@@ -59,11 +43,21 @@ inline TFuzzProgram& OpenFuzzProgram() {
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
   });
-  InstallWaitMsg(&Program()->Messages);
   Program()->Dm.OpenDatabase();
   // Nothing here needs to survive a power cut; without waiting for the disk a run tries far more.
   Program()->Dm.Database.ExecScript("PRAGMA synchronous = OFF");
   return *Program();
+}
+
+// Institution 1 of the bank with order (1, "0001", "01") waiting, committed.
+inline void AddInstitutionWithOrder(TDModule& dm, const std::string& bank) {
+  dm.Database.Execute("INSERT INTO KiGwan (KigwanID, KiGwanName, BankID) VALUES (1, '구청', ?1)",
+                      {TValue(bank)});
+  dm.Database.Execute(
+      "INSERT INTO TBTrans (KigwanId, DongID, LargeItmID, BankID, State) "
+      "VALUES (1, '0001', '01', ?1, 1)",
+      {TValue(bank)});
+  dm.Database.Commit();
 }
 
 inline std::string WriteInput(const std::string& file, const std::uint8_t* data, std::size_t size) {

@@ -26,10 +26,7 @@ std::int64_t RowsOfTheOrder(TDModule& dm) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   TDModule& dm = fuzz::OpenFuzzProgram().Dm;
-  dm.Database.Execute("INSERT INTO KiGwan (KigwanID, KiGwanName, BankID) VALUES (1, '구청', '12')");
-  dm.Database.Execute(
-      "INSERT INTO TBTrans (KigwanId, DongID, LargeItmID, BankID, State) "
-      "VALUES (1, '0001', '01', '12', 1)");
+  fuzz::AddInstitutionWithOrder(dm, "12");
   // Already in the order: a line with this account is a duplicate.
   dm.Database.Execute(
       "INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Monecy, State) "

@@ -52,12 +52,7 @@ void Convert(TDModule& dm, const TConversionRequest& request) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  TDModule& dm = fuzz::OpenFuzzProgram().Dm;
-  dm.Database.Execute("INSERT INTO KiGwan (KigwanID, KiGwanName, BankID) VALUES (1, '구청', '04')");
-  dm.Database.Execute(
-      "INSERT INTO TBTrans (KigwanId, DongID, LargeItmID, BankID, State) "
-      "VALUES (1, '0001', '01', '04', 1)");
-  dm.Database.Commit();
+  fuzz::AddInstitutionWithOrder(fuzz::OpenFuzzProgram().Dm, "04");
   g_file = fuzz::Program()->Folder + "cms.txt";
   return 0;
 }

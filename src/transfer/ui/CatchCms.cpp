@@ -39,12 +39,8 @@ std::string PairColumn(TTable& cath, int item, int part) {
 
 }  // namespace
 
-TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : TTableWindow(dm, dm.TB_Cath, parent) {
-  setObjectName("fmCatchCMS");
-  setWindowTitle("CMS신청 자료변환");
-  auto* layout = new QVBoxLayout(this);
-  auto* bar = new QToolBar(this);
-  layout->addWidget(bar);
+TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent)
+    : TTableWindow(dm, dm.TB_Cath, "fmCatchCMS", "CMS신청 자료변환", parent) {
   BtnInsert = AddButton("입 력", "BtnInsert", QKeySequence("Ctrl+I"));
   BtnInsert->setProperty("tag", 1);
   BtnEdit = AddButton("수 정", "BtnEdit", QKeySequence("Ctrl+E"));
@@ -57,7 +53,7 @@ TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : TTableWindow(dm, dm.TB
   BtnExit = AddButton("닫 기", "BtnExit", QKeySequence("Ctrl+F4"));
   for (QToolButton* button :
        {BtnInsert, BtnEdit, BtnDelete, BtnSave, BtnCancel, BtnOpenDlg, BtnConvert, BtnExit})
-    bar->addWidget(button);
+    ToolBar->addWidget(button);
   // A button, its menu item and its shortcut are one action.
   auto on = [this](QToolButton* button, auto handler) {
     connect(button->defaultAction(), &QAction::triggered, this, handler);
@@ -72,7 +68,7 @@ TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : TTableWindow(dm, dm.TB
   on(BtnExit, [this] { BtnExitClick(); });
 
   auto* body = new QHBoxLayout;
-  layout->addLayout(body);
+  layout_->addLayout(body);
   DBGrid = new TTableGridView(dm_.TB_Cath, {{"Name", "자료명칭"}}, "DBGrid",
                               QAbstractItemView::SingleSelection, this);
   DBGrid->setMaximumWidth(200);

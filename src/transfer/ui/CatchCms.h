@@ -49,10 +49,10 @@ class TfmCatchCMS : public TTableWindow {
 
   const std::string& FileName() const { return fileName_; }
 
-  void BtnInsertClick(QToolButton* sender);
+  void BtnInsertClick(QToolButton* sender) override;
   void BtnSaveClick();
-  void BtnCancelClick();
-  void BtnDeleteClick();
+  void BtnCancelClick() override;
+  void BtnDeleteClick() override;
   void BtnOpenDlgClick();
   void BtnConvertClick();
   void BtnExitClick();

@@ -2,27 +2,43 @@
 
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "core/ui/TableGridView.h"
 
 namespace selvane {
 
-TTableWindow::TTableWindow(TDModule& dm, TTable& table, QWidget* parent)
-    : QDialog(parent), dm_(dm), table_(table) {}
+TTableWindow::TTableWindow(TDModule& dm, TTable& table, const char* name, const QString& caption,
+                           QWidget* parent)
+    : QDialog(parent), dm_(dm), layout_(new QVBoxLayout(this)), table_(table) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  ToolBar = new QToolBar(this);
+  layout_->addWidget(ToolBar);
+}
 
 TTableWindow::~TTableWindow() {
   table_.OnDataChange = nullptr;
 }
 
 QToolButton* TTableWindow::AddToolButton(QToolBar* bar, const char* text, const char* name,
-                                         std::function<void()> click, int tag) {
+                                         std::function<void()> click) {
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setText(text);
-  if (tag != 0) button->setProperty("tag", tag);
   bar->addWidget(button);
   connect(button, &QToolButton::clicked, this, std::move(click));
   return button;
+}
+
+void TTableWindow::AddRecordButtons(QToolBar* bar, QToolButton*& insert, QToolButton*& edit,
+                                    QToolButton*& remove) {
+  insert =
+      AddToolButton(bar, "  입 력  ", "BtnInsert", [this, &insert] { BtnInsertClick(insert); });
+  insert->setProperty("tag", 1);
+  edit = AddToolButton(bar, "수 정", "BtnEdit", [this, &edit] { BtnInsertClick(edit); });
+  edit->setProperty("tag", 2);
+  remove = AddToolButton(bar, "삭 제", "BtnDelete", [this] { BtnDeleteClick(); });
 }
 
 TTableGridModel& TTableWindow::GridModel() {
@@ -49,7 +65,8 @@ void TTableWindow::ShowChanges() {
   SetMode(TEditMode::Browse);
 }
 
-void TTableWindow::CancelEditing() {
+void TTableWindow::BtnCancelClick() {
+  if (mode_ != TEditMode::Edit) return;
   table_.Cancel();
   SetMode(TEditMode::Browse);
 }

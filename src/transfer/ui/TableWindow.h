@@ -11,6 +11,7 @@
 
 class QToolBar;
 class QToolButton;
+class QVBoxLayout;
 
 namespace selvane {
 
@@ -21,17 +22,30 @@ class TTableWindow : public QDialog {
   Q_OBJECT
 
  public:
+  QToolBar* ToolBar;
+
   TEditMode Mode() const { return mode_; }
   TTableGridModel& GridModel();
 
+  // Cancel, enabled while a row is in editing: the row discarded, back in browse mode.
+  virtual void BtnCancelClick();
+
  protected:
-  TTableWindow(TDModule& dm, TTable& table, QWidget* parent);
+  // The window named for the tests, with its caption; its layout starts with the tool bar.
+  TTableWindow(TDModule& dm, TTable& table, const char* name, const QString& caption,
+               QWidget* parent);
   ~TTableWindow() override;
 
-  // A tool bar button with its text and its click handler, named for the tests; tag tells
-  // apart the buttons that share a handler (insert 1, edit 2).
+  // Insert and edit share a handler that tells them apart by the button's tag (insert 1, edit 2).
+  virtual void BtnInsertClick(QToolButton* sender) = 0;
+  virtual void BtnDeleteClick() = 0;
+
+  // A tool bar button with its text and its click handler, named for the tests.
   QToolButton* AddToolButton(QToolBar* bar, const char* text, const char* name,
-                             std::function<void()> click, int tag = 0);
+                             std::function<void()> click);
+  // The insert, edit and delete buttons that open a tool bar.
+  void AddRecordButtons(QToolBar* bar, QToolButton*& insert, QToolButton*& edit,
+                        QToolButton*& remove);
 
   // Run once, in this order, when the window is first shown.
   virtual void FormShow() {}
@@ -48,8 +62,6 @@ class TTableWindow : public QDialog {
   // After the table changed (a save, a delete, an import): the grid read again, back in browse
   // mode.
   void ShowChanges();
-  // The row in editing discarded, back in browse mode.
-  void CancelEditing();
   // Reads the grid again with the table's current row kept, back in browse mode.
   void ReloadKeepingRow();
   // A double click on the current row in browse mode: the state switch (which asks first), then
@@ -63,6 +75,7 @@ class TTableWindow : public QDialog {
   void done(int result) override;
 
   TDModule& dm_;
+  QVBoxLayout* layout_;
   TEditMode mode_ = TEditMode::Browse;
   // Set while the window itself fills its fields, so that their change handlers keep still.
   bool loading_ = false;

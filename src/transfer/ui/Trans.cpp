@@ -58,24 +58,16 @@ void SelectValue(QComboBox* combo, const std::string& value) {
 
 }  // namespace
 
-TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent) : TTableWindow(dm, dm.TB_Trans, parent) {
-  setObjectName("FrmTrans");
-  setWindowTitle("입금자료.....");
-  auto* layout = new QVBoxLayout(this);
-  ToolBar = new QToolBar(this);
-  layout->addWidget(ToolBar);
-  BtnInsert = AddToolButton(
-      ToolBar, "  입 력  ", "BtnInsert", [this] { BtnInsertClick(BtnInsert); }, 1);
-  BtnEdit = AddToolButton(
-      ToolBar, "수 정", "BtnEdit", [this] { BtnInsertClick(BtnEdit); }, 2);
-  BtnDelete = AddToolButton(ToolBar, "삭 제", "BtnDelete", [this] { BtnDeleteClick(); });
+TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent)
+    : TTableWindow(dm, dm.TB_Trans, "FrmTrans", "입금자료.....", parent) {
+  AddRecordButtons(ToolBar, BtnInsert, BtnEdit, BtnDelete);
   BtnTrans = AddToolButton(ToolBar, "이체자료", "BtnTrans", [this] { BtnTransClick(); });
   BtnSave = AddToolButton(ToolBar, "저 장", "BtnSave", [this] { BtnSaveClick(); });
   BtnCancel = AddToolButton(ToolBar, "취 소", "BtnCancel", [this] { BtnCancelClick(); });
   BtnExit = AddToolButton(ToolBar, "닫 기", "BtnExit", [this] { accept(); });
 
   auto* fields = new QGridLayout;
-  layout->addLayout(fields);
+  layout_->addLayout(fields);
   Edit1 = new QComboBox(this);
   Edit1->setObjectName("Edit1");
   Edit3 = new QComboBox(this);
@@ -112,7 +104,7 @@ TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent) : TTableWindow(dm, dm.TB_Tra
                                 {"Recv_date", "수신일짜"},
                                 {"StateName", "상태"}},
                                "DBGrid1", QAbstractItemView::ExtendedSelection, this);
-  layout->addWidget(DBGrid1);
+  layout_->addWidget(DBGrid1);
   SetGrid(DBGrid1, [this] { DBGrid1DblClick(); });
   resize(900, 520);
   FormCreate();
@@ -214,11 +206,6 @@ void TFrmTrans::BtnSaveClick() {
     return;
   }
   ShowChanges();
-}
-
-void TFrmTrans::BtnCancelClick() {
-  if (!BtnSave->isEnabled()) return;
-  CancelEditing();
 }
 
 void TFrmTrans::BtnDeleteClick() {

@@ -23,7 +23,6 @@ class TFrmTrans : public TTableWindow {
  public:
   explicit TFrmTrans(TDModule& dm, QWidget* parent = nullptr);
 
-  QToolBar* ToolBar;
   QToolButton* BtnInsert;
   QToolButton* BtnEdit;
   QToolButton* BtnDelete;
@@ -39,10 +38,9 @@ class TFrmTrans : public TTableWindow {
   QLineEdit* Edit4;
   TTableGridView* DBGrid1;
 
-  void BtnInsertClick(QToolButton* sender);
+  void BtnInsertClick(QToolButton* sender) override;
   void BtnSaveClick();
-  void BtnCancelClick();
-  void BtnDeleteClick();
+  void BtnDeleteClick() override;
   void BtnTransClick();
   void DBGrid1DblClick();
 

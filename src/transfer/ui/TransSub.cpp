@@ -24,26 +24,17 @@
 
 namespace selvane {
 TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent)
-    : TTableWindow(dm, dm.TB_TransSub, parent) {
-  setObjectName("FrmTransSub");
-  setWindowTitle("입급자료 세부항목");
-  auto* layout = new QVBoxLayout(this);
-  auto* bar = new QToolBar(this);
-  layout->addWidget(bar);
-  BtnInsert = AddToolButton(
-      bar, "  입 력  ", "BtnInsert", [this] { BtnInsertClick(BtnInsert); }, 1);
-  BtnEdit = AddToolButton(
-      bar, "수 정", "BtnEdit", [this] { BtnInsertClick(BtnEdit); }, 2);
-  BtnDelete = AddToolButton(bar, "삭 제", "BtnDelete", [this] { BtnDeleteClick(); });
-  BtnOpen = AddToolButton(bar, "불러오기", "BtnOpen", [this] { BtnOpenClick(); });
-  BtnFind = AddToolButton(bar, "검 색", "BtnFind", [this] { BtnFindClick(); });
-  BtnSave = AddToolButton(bar, "저 장", "BtnSave", [this] { BtnSaveClick(); });
-  BtnCancel = AddToolButton(bar, "취 소", "BtnCancel", [this] { BtnCancelClick(); });
-  ToolButton1 = AddToolButton(bar, "자료변환", "ToolButton1", [this] { ToolButton1Click(); });
-  BtnExit = AddToolButton(bar, "닫 기", "BtnExit", [this] { BtnExitClick(); });
+    : TTableWindow(dm, dm.TB_TransSub, "FrmTransSub", "입급자료 세부항목", parent) {
+  AddRecordButtons(ToolBar, BtnInsert, BtnEdit, BtnDelete);
+  BtnOpen = AddToolButton(ToolBar, "불러오기", "BtnOpen", [this] { BtnOpenClick(); });
+  BtnFind = AddToolButton(ToolBar, "검 색", "BtnFind", [this] { BtnFindClick(); });
+  BtnSave = AddToolButton(ToolBar, "저 장", "BtnSave", [this] { BtnSaveClick(); });
+  BtnCancel = AddToolButton(ToolBar, "취 소", "BtnCancel", [this] { BtnCancelClick(); });
+  ToolButton1 = AddToolButton(ToolBar, "자료변환", "ToolButton1", [this] { ToolButton1Click(); });
+  BtnExit = AddToolButton(ToolBar, "닫 기", "BtnExit", [this] { BtnExitClick(); });
 
   auto* fields = new QGridLayout;
-  layout->addLayout(fields);
+  layout_->addLayout(fields);
   auto line = [this](const char* name, int maxLength) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -114,7 +105,7 @@ TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent)
   DBGrid1->setColumnWidth(4, 90);
   DBGrid1->setColumnWidth(5, 90);
   DBGrid1->setColumnWidth(7, 80);
-  layout->addWidget(DBGrid1);
+  layout_->addWidget(DBGrid1);
   SetGrid(DBGrid1, [this] { DBGrid1DblClick(); });
   resize(960, 560);
   FormCreate();
@@ -275,11 +266,6 @@ void TFrmTransSub::BtnSaveClick() {
     return;
   }
   ShowChanges();
-}
-
-void TFrmTransSub::BtnCancelClick() {
-  if (!BtnSave->isEnabled()) return;
-  CancelEditing();
 }
 
 void TFrmTransSub::BtnDeleteClick() {

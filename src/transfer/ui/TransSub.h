@@ -45,11 +45,10 @@ class TFrmTransSub : public TTableWindow {
   TTableGridView* DBGrid1;
 
   bool FundCategoryOn() const { return fundCategory_; }
-  void BtnInsertClick(QToolButton* sender);
+  void BtnInsertClick(QToolButton* sender) override;
   void Edit1Change();
   void BtnSaveClick();
-  void BtnCancelClick();
-  void BtnDeleteClick();
+  void BtnDeleteClick() override;
   void BtnFindClick();
   void BtnOpenClick();
   void ToolButton1Click();
