@@ -21,24 +21,23 @@ TTableWindow::~TTableWindow() {
   table_.OnDataChange = nullptr;
 }
 
-QToolButton* TTableWindow::AddToolButton(QToolBar* bar, const char* text, const char* name,
+QToolButton* TTableWindow::AddToolButton(const char* text, const char* name,
                                          std::function<void()> click) {
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setText(text);
-  bar->addWidget(button);
+  ToolBar->addWidget(button);
   connect(button, &QToolButton::clicked, this, std::move(click));
   return button;
 }
 
-void TTableWindow::AddRecordButtons(QToolBar* bar, QToolButton*& insert, QToolButton*& edit,
+void TTableWindow::AddRecordButtons(QToolButton*& insert, QToolButton*& edit,
                                     QToolButton*& remove) {
-  insert =
-      AddToolButton(bar, "  입 력  ", "BtnInsert", [this, &insert] { BtnInsertClick(insert); });
+  insert = AddToolButton("  입 력  ", "BtnInsert", [this, &insert] { BtnInsertClick(insert); });
   insert->setProperty("tag", 1);
-  edit = AddToolButton(bar, "수 정", "BtnEdit", [this, &edit] { BtnInsertClick(edit); });
+  edit = AddToolButton("수 정", "BtnEdit", [this, &edit] { BtnInsertClick(edit); });
   edit->setProperty("tag", 2);
-  remove = AddToolButton(bar, "삭 제", "BtnDelete", [this] { BtnDeleteClick(); });
+  remove = AddToolButton("삭 제", "BtnDelete", [this] { BtnDeleteClick(); });
 }
 
 TTableGridModel& TTableWindow::GridModel() {

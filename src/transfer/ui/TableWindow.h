@@ -40,12 +40,10 @@ class TTableWindow : public QDialog {
   virtual void BtnInsertClick(QToolButton* sender) = 0;
   virtual void BtnDeleteClick() = 0;
 
-  // A tool bar button with its text and its click handler, named for the tests.
-  QToolButton* AddToolButton(QToolBar* bar, const char* text, const char* name,
-                             std::function<void()> click);
-  // The insert, edit and delete buttons that open a tool bar.
-  void AddRecordButtons(QToolBar* bar, QToolButton*& insert, QToolButton*& edit,
-                        QToolButton*& remove);
+  // A button at the end of the tool bar with its text and its click handler, named for the tests.
+  QToolButton* AddToolButton(const char* text, const char* name, std::function<void()> click);
+  // The insert, edit and delete buttons that open the tool bar.
+  void AddRecordButtons(QToolButton*& insert, QToolButton*& edit, QToolButton*& remove);
 
   // Run once, in this order, when the window is first shown.
   virtual void FormShow() {}

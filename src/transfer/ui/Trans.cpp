@@ -60,11 +60,11 @@ void SelectValue(QComboBox* combo, const std::string& value) {
 
 TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent)
     : TTableWindow(dm, dm.TB_Trans, "FrmTrans", "입금자료.....", parent) {
-  AddRecordButtons(ToolBar, BtnInsert, BtnEdit, BtnDelete);
-  BtnTrans = AddToolButton(ToolBar, "이체자료", "BtnTrans", [this] { BtnTransClick(); });
-  BtnSave = AddToolButton(ToolBar, "저 장", "BtnSave", [this] { BtnSaveClick(); });
-  BtnCancel = AddToolButton(ToolBar, "취 소", "BtnCancel", [this] { BtnCancelClick(); });
-  BtnExit = AddToolButton(ToolBar, "닫 기", "BtnExit", [this] { accept(); });
+  AddRecordButtons(BtnInsert, BtnEdit, BtnDelete);
+  BtnTrans = AddToolButton("이체자료", "BtnTrans", [this] { BtnTransClick(); });
+  BtnSave = AddToolButton("저 장", "BtnSave", [this] { BtnSaveClick(); });
+  BtnCancel = AddToolButton("취 소", "BtnCancel", [this] { BtnCancelClick(); });
+  BtnExit = AddToolButton("닫 기", "BtnExit", [this] { accept(); });
 
   auto* fields = new QGridLayout;
   layout_->addLayout(fields);

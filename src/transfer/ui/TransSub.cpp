@@ -25,13 +25,13 @@
 namespace selvane {
 TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent)
     : TTableWindow(dm, dm.TB_TransSub, "FrmTransSub", "입급자료 세부항목", parent) {
-  AddRecordButtons(ToolBar, BtnInsert, BtnEdit, BtnDelete);
-  BtnOpen = AddToolButton(ToolBar, "불러오기", "BtnOpen", [this] { BtnOpenClick(); });
-  BtnFind = AddToolButton(ToolBar, "검 색", "BtnFind", [this] { BtnFindClick(); });
-  BtnSave = AddToolButton(ToolBar, "저 장", "BtnSave", [this] { BtnSaveClick(); });
-  BtnCancel = AddToolButton(ToolBar, "취 소", "BtnCancel", [this] { BtnCancelClick(); });
-  ToolButton1 = AddToolButton(ToolBar, "자료변환", "ToolButton1", [this] { ToolButton1Click(); });
-  BtnExit = AddToolButton(ToolBar, "닫 기", "BtnExit", [this] { BtnExitClick(); });
+  AddRecordButtons(BtnInsert, BtnEdit, BtnDelete);
+  BtnOpen = AddToolButton("불러오기", "BtnOpen", [this] { BtnOpenClick(); });
+  BtnFind = AddToolButton("검 색", "BtnFind", [this] { BtnFindClick(); });
+  BtnSave = AddToolButton("저 장", "BtnSave", [this] { BtnSaveClick(); });
+  BtnCancel = AddToolButton("취 소", "BtnCancel", [this] { BtnCancelClick(); });
+  ToolButton1 = AddToolButton("자료변환", "ToolButton1", [this] { ToolButton1Click(); });
+  BtnExit = AddToolButton("닫 기", "BtnExit", [this] { BtnExitClick(); });
 
   auto* fields = new QGridLayout;
   layout_->addLayout(fields);
