@@ -114,13 +114,25 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
 
   bool completed = true;
   for (const auto& record : records) {
+    // A layout position inside a two-byte character leaves bytes that are no text: the record
+    // is refused before anything of it is stored. Every record before it was converted.
+    std::array<std::string, 5> items;
+    try {
+      for (std::size_t i = 0; i < items.size(); ++i)
+        items[i] = item(record, static_cast<TLayoutItem>(i));
+    } catch (const TEncodingError& error) {
+      InfoBox(std::to_string(outcome.Converted + 1) +
+              "번째 자료를 읽을 수 없어 변환을 중단했습니다: " + error.what());
+      completed = false;
+      break;
+    }
     recipients.Append();
     recipients.FieldByName("KigwanId").Set(request.Order.KigwanId);
     recipients.FieldByName("DongId").Set(request.Order.DongId);
     recipients.FieldByName("LargeitmId").Set(request.Order.LargeItmId);
     recipients.FieldByName("State").Set(static_cast<int>(Waiting));
 
-    std::string bank = item(record, liBank);
+    std::string bank = items[liBank];
     if (bank.empty()) {
       refuse("은행코드가 누락되었습니다.");
       completed = false;
@@ -145,7 +157,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     }
     recipients.FieldByName("BankId").Set(bank);
 
-    std::string account = RemoveChar(item(record, liAccount), '-');
+    std::string account = RemoveChar(items[liAccount], '-');
     if (account.empty()) {
       refuse("계좌번호가 누락되었습니다.");
       completed = false;
@@ -167,7 +179,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     }
     recipients.FieldByName("BankNo").Set(account);
 
-    std::string amountText = RemoveChar(RemoveChar(item(record, liAmount), ','), '\\');
+    std::string amountText = RemoveChar(RemoveChar(items[liAmount], ','), '\\');
     auto amount = TMoney::Parse(amountText);
     if (!amount) {
       refuse("\"" + amountText + "\"는 적절하지 않은 이체금액 데이타입니다.");
@@ -175,8 +187,8 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
       break;
     }
     recipients.FieldByName("Monecy").Set(*amount);
-    recipients.FieldByName("Jumin").Set(item(record, liResident));
-    recipients.FieldByName("Name").Set(item(record, liName));
+    recipients.FieldByName("Jumin").Set(items[liResident]);
+    recipients.FieldByName("Name").Set(items[liName]);
     if (nongHyup) recipients.FieldByName("JaGubun").Set(*FundCategoryValue(request.OrderBank, *request.FundChoice));
 
     try {
