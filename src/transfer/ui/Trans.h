@@ -10,7 +10,6 @@
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
-class QToolBar;
 class QToolButton;
 
 namespace selvane {

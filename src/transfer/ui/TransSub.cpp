@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
