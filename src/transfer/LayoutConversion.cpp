@@ -136,13 +136,25 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
   bool completed = true;
   std::vector<std::int64_t> inserted;
   for (const auto& record : records) {
+    // A layout position inside a two-byte character leaves bytes that are no text: the record
+    // is refused before anything of it is stored. Every record before it was converted.
+    std::array<std::string, 5> items;
+    try {
+      for (std::size_t i = 0; i < items.size(); ++i)
+        items[i] = item(record, static_cast<TLayoutItem>(i));
+    } catch (const TEncodingError& error) {
+      InfoBox(std::to_string(outcome.Converted + 1) +
+              "번째 자료를 읽을 수 없어 변환을 중단했습니다: " + error.what());
+      completed = false;
+      break;
+    }
     recipients.Append();
     recipients.FieldByName("KigwanId").Set(request.Order.KigwanId);
     recipients.FieldByName("DongId").Set(request.Order.DongId);
     recipients.FieldByName("LargeitmId").Set(request.Order.LargeItmId);
     recipients.FieldByName("State").Set(static_cast<int>(Waiting));
 
-    std::string bank = item(record, liBank);
+    std::string bank = items[liBank];
     if (bank.empty()) {
       refuse("은행코드가 누락되었습니다.");
       completed = false;
@@ -168,7 +180,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     }
     recipients.FieldByName("BankId").Set(bank);
 
-    std::string account = RemoveChar(item(record, liAccount), '-');
+    std::string account = RemoveChar(items[liAccount], '-');
     if (account.empty()) {
       refuse("계좌번호가 누락되었습니다.");
       completed = false;
@@ -190,7 +202,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     }
     recipients.FieldByName("BankNo").Set(account);
 
-    std::string amountText = RemoveChar(RemoveChar(item(record, liAmount), ','), '\\');
+    std::string amountText = RemoveChar(RemoveChar(items[liAmount], ','), '\\');
     auto amount = WholeWon(amountText);
     if (!amount) {
       refuse("\"" + amountText + "\"는 적절하지 않은 이체금액 데이타입니다.");
@@ -198,8 +210,8 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
       break;
     }
     recipients.FieldByName("Monecy").Set(*amount);
-    recipients.FieldByName("Jumin").Set(item(record, liResident));
-    const std::string person = item(record, liName);
+    recipients.FieldByName("Jumin").Set(items[liResident]);
+    const std::string person = items[liName];
     if (HasControlCharacter(person)) {
       refuse("성명 항목에 제어 문자가 있어 변환할 수 없습니다: " +
              std::to_string(outcome.Converted + 1) + "번째 자료");

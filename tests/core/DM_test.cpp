@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Cp949.h"
+#include "support/RecipientRow.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 
@@ -36,20 +37,7 @@ class DataModuleTest : public ::testing::Test {
     t.Post();
   }
 
-  void AddRecipient(int kigwan, const std::string& account, int state,
-                    const std::string& result = "") {
-    TTable& t = dm_.TB_TransSub;
-    t.Append();
-    t.FieldByName("KigwanId").Set(kigwan);
-    t.FieldByName("DongId").Set("0001");
-    t.FieldByName("LargeitmId").Set("01");
-    t.FieldByName("BankId").Set("04");
-    t.FieldByName("BankNo").Set(account);
-    t.FieldByName("Monecy").Set(TMoney::FromWon(1000));
-    t.FieldByName("State").Set(state);
-    if (!result.empty()) t.FieldByName("Result").Set(result);
-    t.Post();
-  }
+  void AddRecipient(const test::TRecipientRow& row) { test::AddRecipient(dm_.TB_TransSub, row); }
 
   std::vector<long long> States(const std::string& table) {
     std::vector<long long> states;
@@ -70,7 +58,7 @@ TEST_F(DataModuleTest, MarkWaitingAsSentChangesOnlyWaitingRows) {
   int order = 0;
   for (int state : {-1, 1, 2, 3}) {
     AddOrder(1, "000" + std::to_string(++order), "01", state);
-    AddRecipient(1, "100-" + std::to_string(order), state);
+    AddRecipient({.BankNo = "100-" + std::to_string(order), .State = state});
   }
   ASSERT_TRUE(dm_.MarkWaitingAsSent());
   EXPECT_EQ(States("TBTrans"), (std::vector<long long>{-1, 2, 2, 3}));
@@ -83,10 +71,10 @@ TEST_F(DataModuleTest, MarkWaitingAsSentOfAWrittenSetLeavesOtherWaitingRows) {
   AddOrder(1, "0001", "01", 1);
   std::int64_t writtenOrder = dm_.TB_Trans.RowId();
   AddOrder(2, "0001", "01", 1);
-  AddRecipient(1, "111", 1);
+  AddRecipient({.BankNo = "111"});
   std::int64_t writtenRecipient = dm_.TB_TransSub.RowId();
-  AddRecipient(2, "222", 1);
-  AddRecipient(1, "333", -1);
+  AddRecipient({.KigwanId = 2, .BankNo = "222"});
+  AddRecipient({.BankNo = "333", .State = -1});
   std::int64_t heldBack = dm_.TB_TransSub.RowId();
   // A row that is no longer waiting means the data changed after the build: nothing is marked.
   EXPECT_FALSE(dm_.MarkWaitingAsSent({writtenOrder}, {writtenRecipient, heldBack}));
@@ -120,7 +108,7 @@ TEST_F(DataModuleTest, StateNamesOfRecipients) {
                                                {2, "송신완료"},  {3, "수신완료"}, {4, ""}};
   int n = 0;
   for (const auto& [state, name] : cases) {
-    AddRecipient(1, "acc" + std::to_string(++n), state);
+    AddRecipient({.BankNo = "acc" + std::to_string(++n), .State = state});
     EXPECT_EQ(dm_.TB_TransSub.FieldByName("StateName").AsString(), name) << state;
   }
 }
@@ -132,7 +120,7 @@ TEST_F(DataModuleTest, ResultNameFollowsTheBankOfTheCurrentInstitution) {
   dm_.TB_ResultCd.Post();
   AddInstitution(1, "국민기관", "04");
   AddInstitution(2, "농협기관", "11");
-  AddRecipient(1, "555", 3, "0000");
+  AddRecipient({.BankNo = "555", .State = 3, .Result = "0000"});
   std::int64_t recipient = dm_.TB_TransSub.RowId();
 
   ASSERT_TRUE(dm_.TB_Kigwan.FindKey({TValue(1)}));
@@ -157,8 +145,8 @@ TEST_F(DataModuleTest, KeyClashOnPostIsItsOwnErrorAndKeepsTheRowInEditing) {
 }
 
 TEST_F(DataModuleTest, NavigationFollowsTheKeyWithinTheFilter) {
-  for (const char* account : {"30", "10", "20", "40"}) AddRecipient(1, account, 1);
-  AddRecipient(2, "05", 2);
+  for (const char* account : {"30", "10", "20", "40"}) AddRecipient({.BankNo = account});
+  AddRecipient({.KigwanId = 2, .BankNo = "05", .State = 2});
   TTable& t = dm_.TB_TransSub;
   t.SetFilter(TFilter().Eq("State", 1).Eq("KiGwanid", 1));
   t.SetFiltered(true);
@@ -172,13 +160,13 @@ TEST_F(DataModuleTest, NavigationFollowsTheKeyWithinTheFilter) {
 }
 
 TEST_F(DataModuleTest, DeleteMovesToTheNextRowAndCancelRestores) {
-  for (const char* account : {"1", "2", "3"}) AddRecipient(1, account, 1);
+  for (const char* account : {"1", "2", "3"}) AddRecipient({.BankNo = account});
   TTable& t = dm_.TB_TransSub;
   ASSERT_TRUE(t.Locate({"BankNo"}, {TValue("2")}));
   t.Edit();
-  t.FieldByName("Name").Set("홍길동");
+  t.FieldByName("Name").Set("김철수");
   t.Cancel();
-  EXPECT_EQ(t.FieldByName("Name").AsString(), "");
+  EXPECT_EQ(t.FieldByName("Name").AsString(), "홍길동");
   t.Delete();
   EXPECT_EQ(t.FieldByName("BankNo").AsString(), "3");
   t.Delete();

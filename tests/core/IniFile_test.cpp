@@ -7,6 +7,7 @@
 #include "core/Cp949.h"
 #include "core/Globals.h"
 #include "core/StartPassword.h"
+#include "support/ScopedGlobals.h"
 #include "support/TempFolder.h"
 
 namespace selvane {
@@ -72,7 +73,7 @@ TEST(StartPassword, StoredAsComplementedCp949Bytes) {
   EXPECT_THROW(EncodeStartPassword("\xF0\x9F\x98\x80"), TEncodingError);  // no CP949 form
 
   test::TTempFolder folder;
-  IniFileName = folder.Path() + "SELVANE.ini";
+  test::TScopedValue iniFile(IniFileName, folder.Path() + "SELVANE.ini");
   EXPECT_EQ(ReadStartPassword(), "");  // no file, no password
   std::string error;
   ASSERT_TRUE(WriteStartPassword("abc", error)) << error;
@@ -80,7 +81,6 @@ TEST(StartPassword, StoredAsComplementedCp949Bytes) {
   EXPECT_EQ(ReadStartPassword(), "abc");
   folder.WriteFile("SELVANE.ini", "[General]\nPassword=\n");
   EXPECT_EQ(ReadStartPassword(), "");
-  IniFileName.clear();
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/Clock.h"
-#include "core/DeleteAllData.h"
 #include "support/ProgramFixture.h"
 
 namespace selvane {
@@ -92,23 +91,6 @@ TEST_F(PreSendCheckTest, ASentOrderOfAnotherDateDoesNotWarn) {
   Order(1, "0003", 2, {2026, 3, 25});
   EXPECT_TRUE(PreSendChecks(dm_));
   EXPECT_TRUE(messages_.Messages().empty());
-}
-
-TEST_F(PreSendCheckTest, DeleteAllDataKeepsTheCodeTables) {
-  Order(1, "0001", 1, {2026, 3, 26});
-  dm_.TB_TransSub.Append();
-  dm_.TB_TransSub.FieldByName("KigwanId").Set(1);
-  dm_.TB_TransSub.FieldByName("DongId").Set("0001");
-  dm_.TB_TransSub.FieldByName("LargeitmId").Set("01");
-  dm_.TB_TransSub.FieldByName("BankId").Set("04");
-  dm_.TB_TransSub.FieldByName("BankNo").Set("1");
-  dm_.TB_TransSub.Post();
-  DeleteAllTransferData(dm_);
-  EXPECT_EQ(dm_.TB_Trans.RecordCount(), 0);
-  EXPECT_EQ(dm_.TB_TransSub.RecordCount(), 0);
-  EXPECT_FALSE(dm_.TB_Trans.HasCurrent());
-  EXPECT_EQ(dm_.TB_Kigwan.RecordCount(), 3);
-  EXPECT_FALSE(dm_.Database.InTransaction());
 }
 
 }  // namespace

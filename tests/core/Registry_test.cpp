@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "support/SettingsSandbox.h"
@@ -84,7 +83,7 @@ TEST(Registry, ReadsAHandWrittenExport) {
 
 TEST(Registry, MissingFileIsAnEmptyRegistryAndIsCreatedOnWrite) {
   test::TSettingsSandbox sandbox;
-  ::setenv("NORVA_REGISTRY", (sandbox.Root() + "new/folder/registry.reg").c_str(), 1);
+  test::TScopedEnv file("NORVA_REGISTRY", sandbox.Root() + "new/folder/registry.reg");
   TRegistry registry;
   EXPECT_FALSE(registry.OpenKey(kKey, false));
   EXPECT_TRUE(registry.KeyWasMissing());
@@ -148,20 +147,17 @@ TEST(Registry, ReplacingTheFileLeavesNoCopiesBehind) {
 
 TEST(Registry, FileIsNamedByTheEnvironmentAtEachOpen) {
   test::TSettingsSandbox sandbox;
-  const char* home = std::getenv("HOME");
-  const std::string oldHome = home != nullptr ? home : "";
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  const std::optional<std::string> oldXdg = xdg ? std::optional<std::string>(xdg) : std::nullopt;
-  ::setenv("NORVA_REGISTRY", "", 1);
-  ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-config", 1);
-  EXPECT_EQ(RegistryFileName(), "/tmp/xdg-config/Selvane/registry.reg");
-  ::unsetenv("XDG_CONFIG_HOME");
-  ::setenv("HOME", "/home/office", 1);
-  EXPECT_EQ(RegistryFileName(), "/home/office/.config/Selvane/registry.reg");
-  ::setenv("NORVA_REGISTRY", sandbox.RegistryFile().c_str(), 1);
+  {
+    test::TScopedEnv registry("NORVA_REGISTRY", "");
+    test::TScopedEnv home("HOME", "/home/office");
+    {
+      test::TScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/xdg-config");
+      EXPECT_EQ(RegistryFileName(), "/tmp/xdg-config/Selvane/registry.reg");
+    }
+    test::TScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
+    EXPECT_EQ(RegistryFileName(), "/home/office/.config/Selvane/registry.reg");
+  }
   EXPECT_EQ(RegistryFileName(), sandbox.RegistryFile());
-  ::setenv("HOME", oldHome.c_str(), 1);
-  if (oldXdg) ::setenv("XDG_CONFIG_HOME", oldXdg->c_str(), 1);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "support/ScopedGlobals.h"
 #include "support/TempFolder.h"
 
 namespace selvane {
@@ -16,20 +17,8 @@ namespace {
 
 class SingleInstanceLock : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const char* old = std::getenv("XDG_RUNTIME_DIR");
-    if (old != nullptr) oldRuntime_ = old;
-    setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
-  }
-  void TearDown() override {
-    if (oldRuntime_) {
-      setenv("XDG_RUNTIME_DIR", oldRuntime_->c_str(), 1);
-    } else {
-      unsetenv("XDG_RUNTIME_DIR");
-    }
-  }
   test::TTempFolder runtime_;
-  std::optional<std::string> oldRuntime_;
+  test::TScopedEnv runtimeDir_{"XDG_RUNTIME_DIR", runtime_.Path()};
 };
 
 TEST_F(SingleInstanceLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {

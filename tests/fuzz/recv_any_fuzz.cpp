@@ -37,7 +37,7 @@ int Received() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  g_dm = &fuzz::OpenFuzzProgram();
+  g_dm = &fuzz::OpenFuzzProgram().Dm;
   auto& db = g_dm->Database;
   int id = 0;
   for (const char* code : kCodes) {

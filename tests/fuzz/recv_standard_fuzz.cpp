@@ -25,7 +25,7 @@ std::string g_file;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  g_dm = &fuzz::OpenFuzzProgram();
+  g_dm = &fuzz::OpenFuzzProgram().Dm;
   auto& db = g_dm->Database;
   db.Execute(
       "INSERT INTO KiGwan (KigwanID, KiGwanName, BankID, CorCode, RecvName) VALUES "

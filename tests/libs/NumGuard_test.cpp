@@ -89,29 +89,31 @@ TEST(NumGuard, EveryBankOfTheTableHasRules) {
   }
 }
 
-TEST(NumGuard, EveryShapeKeepsTheThreeProperties) {
+// The three properties the callers rely on, for every bank of the table and every length up to
+// one past the column. Which numbers a bank takes is the component's own answer here: the
+// literal table above is the only oracle of the rules.
+TEST(NumGuard, EveryBankKeepsTheThreeProperties) {
   for (const numguard::TBankRule& rule : numguard::kBankRules) {
     const std::string bank(rule.Code);
-    for (const numguard::TShape& shape : numguard::Shapes(rule)) {
-      const std::string digits = SampleDigits(shape.Digits);
+    for (int length = 1; length <= 21; ++length) {
+      const std::string digits = SampleDigits(length);
       SCOPED_TRACE(bank + " " + digits);
       const std::string text = CallHyphenate(bank.c_str(), digits);
-      EXPECT_EQ(NumGuardIsValid(bank.c_str(), digits.c_str()), shape.Refused ? 0 : 1);
       EXPECT_EQ(CallHyphenate(bank.c_str(), digits), text);
-      EXPECT_LE(text.size(), 20u);
       EXPECT_EQ(CallHyphenate(bank.c_str(), text), text);
       EXPECT_EQ(CallHyphenate(bank.c_str(), "-" + digits.substr(0, 1) + "-" + digits.substr(1)),
                 text);
       EXPECT_EQ(CallHyphenate(bank.c_str(), "  " + digits + "  "), text);
-      EXPECT_EQ(NumGuardIsValid(bank.c_str(), text.c_str()), shape.Refused ? 0 : 1);
-      std::string kept;
-      for (char c : text)
-        if (c != '-') kept += c;
-      EXPECT_EQ(kept, digits);
-      if (shape.Refused || shape.Groups.empty()) {
-        EXPECT_EQ(text, digits);
+      EXPECT_LE(text.size(), 20u);
+      const int valid = NumGuardIsValid(bank.c_str(), digits.c_str());
+      EXPECT_EQ(NumGuardIsValid(bank.c_str(), text.c_str()), valid) << text;
+      if (valid) {
+        std::string kept;
+        for (char c : text)
+          if (c != '-') kept += c;
+        EXPECT_EQ(kept, digits) << "only hyphens are added";
       } else {
-        EXPECT_NE(text.find('-'), std::string::npos);
+        EXPECT_EQ(text, digits.substr(0, 20)) << "a refused number is printed as its digits";
       }
     }
   }

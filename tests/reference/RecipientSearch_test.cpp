@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/DM.h"
+#include "support/RecipientRow.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 
@@ -19,9 +22,10 @@ class RecipientSearchTest : public ::testing::Test {
     AddBank("11", "농협");
     AddBank("12", "농협");
     // Key order: bank, then account.
-    AddRecipient("04", "111-22-333", "800101-1000000");
-    AddRecipient("11", "11122333", "800101-2000000");
-    AddRecipient("12", "555-66", "");
+    for (auto [bank, account, jumin] : {std::tuple{"04", "111-22-333", "800101-1000000"},
+                                        {"11", "11122333", "800101-2000000"},
+                                        {"12", "555-66", ""}})
+      test::AddRecipient(dm_.TB_TransSub, {.BankId = bank, .BankNo = account, .Jumin = jumin});
   }
 
   void AddBank(const std::string& id, const std::string& name) {
@@ -29,18 +33,6 @@ class RecipientSearchTest : public ::testing::Test {
     dm_.TB_Bank.FieldByName("BankID").Set(id);
     dm_.TB_Bank.FieldByName("BankNM").Set(name);
     dm_.TB_Bank.Post();
-  }
-
-  void AddRecipient(const std::string& bank, const std::string& account, const std::string& jumin) {
-    TTable& t = dm_.TB_TransSub;
-    t.Append();
-    t.FieldByName("KigwanId").Set(1);
-    t.FieldByName("DongId").Set("0001");
-    t.FieldByName("LargeitmId").Set("01");
-    t.FieldByName("BankId").Set(bank);
-    t.FieldByName("BankNo").Set(account);
-    t.FieldByName("Jumin").Set(jumin);
-    t.Post();
   }
 
   // The bank and account of the row found, or "" with the message when none.

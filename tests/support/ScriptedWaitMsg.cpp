@@ -1,5 +1,7 @@
 #include "support/ScriptedWaitMsg.h"
 
+#include "support/TestFailure.h"
+
 namespace selvane::test {
 
 TScriptedWaitMsg::TScriptedWaitMsg() {
@@ -7,6 +9,12 @@ TScriptedWaitMsg::TScriptedWaitMsg() {
 }
 TScriptedWaitMsg::~TScriptedWaitMsg() {
   InstallWaitMsg(nullptr);
+  // After a failed assertion the rest of the test did not run: its questions were never asked.
+  std::size_t left = confirmAnswers_.size() + askAnswers_.size();
+  if (left > 0 && !TestHasFailed())
+    FailTest(std::to_string(left) +
+             " scripted answer(s) left: a question was asked fewer times "
+             "than scripted");
 }
 
 std::vector<std::string> TScriptedWaitMsg::Texts() const {
@@ -49,8 +57,11 @@ void TScriptedWaitMsg::MessageBox(TMsgKind kind, const std::string& message,
   messages_.push_back({name, message, caption});
 }
 
-bool TScriptedWaitMsg::NextConfirmAnswer() {
-  if (confirmAnswers_.empty()) return false;
+bool TScriptedWaitMsg::NextConfirmAnswer(const std::string& message) {
+  if (confirmAnswers_.empty()) {
+    FailTest("question without a scripted answer: " + message);
+    return false;
+  }
   bool answer = confirmAnswers_.front();
   confirmAnswers_.pop_front();
   return answer;
@@ -58,17 +69,20 @@ bool TScriptedWaitMsg::NextConfirmAnswer() {
 
 bool TScriptedWaitMsg::ConfirmBox(const std::string& message, bool) {
   messages_.push_back({"confirm", message, kProgramTitle});
-  return NextConfirmAnswer();
+  return NextConfirmAnswer(message);
 }
 
 bool TScriptedWaitMsg::YesNoBox(const std::string& message, const std::string& caption, bool) {
   messages_.push_back({"confirm", message, caption});
-  return NextConfirmAnswer();
+  return NextConfirmAnswer(message);
 }
 
 int TScriptedWaitMsg::AskBox(const std::string& message, unsigned buttons) {
   messages_.push_back({"ask", message, kProgramTitle});
-  if (askAnswers_.empty()) return (buttons & mbNo) ? mrNo : mrCancel;
+  if (askAnswers_.empty()) {
+    FailTest("question without a scripted answer: " + message);
+    return (buttons & mbNo) ? mrNo : mrCancel;
+  }
   int answer = askAnswers_.front();
   askAnswers_.pop_front();
   return answer;

@@ -1,5 +1,7 @@
 // The message interface of tests: records every message box and waiting-window call, and
-// answers questions from a queue (No when the queue is empty). Installs itself while it lives.
+// answers questions from a queue. Installs itself while it lives. A question asked with no
+// answer queued fails the test (and is answered No, or Cancel where No is not offered); so do
+// answers still queued when it ends, since the question they were meant for never came.
 #pragma once
 
 #include <deque>
@@ -21,7 +23,7 @@ class TScriptedWaitMsg : public IWaitMsg {
   TScriptedWaitMsg();
   ~TScriptedWaitMsg() override;
 
-  // Answers for the next ConfirmBox or YesNoBox (true = Yes) and AskBox (an TModalResult) calls, in
+  // Answers for the next ConfirmBox or YesNoBox (true = Yes) and AskBox (a TModalResult) calls, in
   // order.
   void QueueAnswer(bool yes) { confirmAnswers_.push_back(yes); }
   void QueueAsk(int result) { askAnswers_.push_back(result); }
@@ -31,6 +33,7 @@ class TScriptedWaitMsg : public IWaitMsg {
   std::vector<std::string> Texts() const;
   // The waiting-window calls, e.g. "ShowWait:text", "Step", "Close".
   const std::vector<std::string>& WaitCalls() const { return waitCalls_; }
+  // Forgets the recorded messages and waiting-window calls; queued answers stay.
   void Clear();
 
   void ShowWait(const std::string& message) override;
@@ -46,7 +49,7 @@ class TScriptedWaitMsg : public IWaitMsg {
   bool YesNoBox(const std::string& message, const std::string& caption, bool) override;
 
  private:
-  bool NextConfirmAnswer();
+  bool NextConfirmAnswer(const std::string& message);
   std::vector<TRecordedMessage> messages_;
   std::vector<std::string> waitCalls_;
   std::deque<bool> confirmAnswers_;

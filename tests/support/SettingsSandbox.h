@@ -2,9 +2,9 @@
 // temporary folder and the program home is its "program/" folder, both put back at the end.
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "support/ScopedGlobals.h"
 #include "support/TempFolder.h"
 
 namespace selvane::test {
@@ -12,7 +12,6 @@ namespace selvane::test {
 class TSettingsSandbox {
  public:
   TSettingsSandbox();
-  ~TSettingsSandbox();
 
   const std::string& Root() const { return folder_.Path(); }
   // The program folder, ending with the separator (created empty).
@@ -24,7 +23,8 @@ class TSettingsSandbox {
 
  private:
   TTempFolder folder_;
-  std::optional<std::string> oldRegistry_;
+  TScopedEnv registry_;
+  TScopedProgramHome home_;
 };
 
 }  // namespace selvane::test

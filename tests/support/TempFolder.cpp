@@ -7,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/TestFailure.h"
+
 namespace selvane::test {
 
 TTempFolder::TTempFolder() {
@@ -30,6 +32,10 @@ std::string TTempFolder::WriteFile(const std::string& name, const std::string& b
 
 std::string TTempFolder::ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    FailTest("cannot read the file " + path);
+    return {};
+  }
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();

@@ -16,6 +16,7 @@ class TTempFolder {
   const std::string& Path() const { return path_; }
   // Writes a file (bytes as given) below the folder and returns its full path.
   std::string WriteFile(const std::string& name, const std::string& bytes) const;
+  // The bytes of a file; a file that cannot be read fails the test (and gives "").
   static std::string ReadFile(const std::string& path);
 
  private:

@@ -97,9 +97,9 @@ std::int64_t TTransferFolder::LastRowId(const std::string& table) {
 std::int64_t TTransferFolder::AddRecipient(const TRecipientRow& r) {
   Dm.Database.Execute(
       "INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Jumin, Monecy, Name, "
-      "State) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, '홍길동', ?8)",
-      {r.KigwanId, r.DongId, r.ItemId, r.BankId, r.BankNo, r.Jumin, TMoney::FromWon(r.Won),
-       r.State});
+      "State, Result) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, NULLIF(?10, ''))",
+      {r.KigwanId, r.DongId, r.ItemId, r.BankId, r.BankNo, r.Jumin, r.Monecy(), r.Name, r.State,
+       r.Result});
   Dm.Database.Commit();
   return LastRowId("TBTransSub");
 }

@@ -10,6 +10,7 @@
 #include "core/DM.h"
 #include "edi/Batch.h"
 #include "edi/ExchangeView.h"
+#include "support/RecipientRow.h"
 #include "support/TempFolder.h"
 
 namespace selvane::test {
@@ -57,17 +58,6 @@ struct TOrderRow {
   int State = 1;
   std::string A_Date = "2026-12-09";
   std::string To_date = "2026-12-11";
-};
-
-struct TRecipientRow {
-  int KigwanId = 1;
-  std::string DongId = "0001";
-  std::string ItemId = "01";
-  std::string BankId = "04";
-  std::string BankNo;
-  std::string Jumin = "700101-1234567";
-  std::int64_t Won = 1000;
-  int State = 1;
 };
 
 // The order of a batch built by hand: institution "종로구청" of bank 04, send name "SND01",

@@ -83,8 +83,8 @@ TEST_F(FixedRecipientImportTest, MergedBankCodesAreStoredAs88ButHyphenatedWithTh
   // 26 accepts 11 or 14 digits, 88 also 12: a 12-digit number stays digits under 26.
   Import(Line("26", "123456789012", "1000", kGoodResident, "가"));
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"88 123456789012"}));
-  EXPECT_EQ(messages_.Texts().back(),
-            "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
+  ASSERT_EQ(messages_.Messages().size(), 2u);
+  EXPECT_EQ(messages_.Texts().back(), "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
 }
 
 TEST_F(FixedRecipientImportTest, FundCategoryOfTheOrderBankOnEveryRow) {

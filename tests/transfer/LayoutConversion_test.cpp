@@ -125,14 +125,30 @@ TEST_F(LayoutConversionTest, ARefusedRecordStopsAndUndoesWhatWasConverted) {
   }
 }
 
+// A layout whose name starts inside a two-byte character: the bytes there are no text.
+TEST_F(LayoutConversionTest, ARecordWhoseItemStartsInsideACharacterIsRefused) {
+  std::string cut = Record("04", "222222222222", "1000", "", "");
+  cut.resize(47, ' ');
+  cut += ToCp949("가 나");  // 가 at 48-49: the name's first byte (49) is its second half
+  Convert(Record("04", "111111111111", "1000", "", "앞") + "\r\n" + cut + "\r\n");
+  EXPECT_EQ(messages_.Texts(),
+            (std::vector<std::string>{"2번째 자료를 읽을 수 없어 변환을 중단했습니다: CP949 문자가 "
+                                      "아닌 바이트가 있습니다: 1번째 바이트 0xA1",
+                                      "총 1 건의 자료가 변환되었습니다."}));
+  EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 111-11-1111-111"}));
+  EXPECT_EQ(dm_.TB_TransSub.State(), TDataSetState::Browse) << "no half-built row is left";
+  EXPECT_FALSE(dm_.Database.InTransaction()) << "what was converted is stored";
+}
+
 TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
   Convert(Record("26", "12345678901", "1000", "", "가") + "\r\n");
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"88 123-45-678901"}));
-  EXPECT_EQ(messages_.Texts().back(),
-            "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
+  ASSERT_EQ(messages_.Messages().size(), 2u);
+  EXPECT_EQ(messages_.Texts().back(), "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
   dm_.Database.Execute("DELETE FROM TBBank WHERE BankID = '88'");
   messages_.Clear();
   Convert(Record("21", "12345678902", "1000", "", "가") + "\r\n");
+  ASSERT_FALSE(messages_.Messages().empty());
   EXPECT_EQ(messages_.Texts().front(), "신규 신한 은행코드[88]를 입력해 주십시오! ");
 }
 

@@ -5,6 +5,7 @@
 #include "core/Clock.h"
 #include "core/TransferState.h"
 #include "support/ProgramFixture.h"
+#include "support/RecipientRow.h"
 #include "transfer/HolidayCalendar.h"
 
 namespace selvane {
@@ -31,18 +32,7 @@ class OrderEditingTest : public test::TProgramFixture {
     TProgramFixture::TearDown();
   }
 
-  void AddRecipient(const std::string& item, const std::string& account, int state) {
-    TTable& t = dm_.TB_TransSub;
-    t.Append();
-    t.FieldByName("KigwanId").Set(1);
-    t.FieldByName("DongId").Set("0001");
-    t.FieldByName("LargeitmId").Set(item);
-    t.FieldByName("BankId").Set("04");
-    t.FieldByName("BankNo").Set(account);
-    t.FieldByName("Monecy").Set(TMoney::FromWon(1000));
-    t.FieldByName("State").Set(state);
-    t.Post();
-  }
+  void AddRecipient(const test::TRecipientRow& row) { test::AddRecipient(dm_.TB_TransSub, row); }
 
   std::vector<long long> States(const char* sql) {
     std::vector<long long> states;
@@ -169,10 +159,10 @@ TEST_F(OrderEditingTest, SentOrderCannotBeEditedEvenWithItsButtonDisabled) {
 
 TEST_F(OrderEditingTest, ReleasingAHeldBackOrderReleasesOnlyItsOwnRecipients) {
   AddOrder(1, "0001", "02", "04");
-  AddRecipient("02", "1", HeldBack);
-  AddRecipient("02", "2", Sent);
+  AddRecipient({.ItemId = "02", .BankNo = "1", .State = HeldBack});
+  AddRecipient({.ItemId = "02", .BankNo = "2", .State = Sent});
   AddOrder(1, "0001", "01", "04");
-  AddRecipient("01", "3", HeldBack);
+  AddRecipient({.ItemId = "01", .BankNo = "3", .State = HeldBack});
   dm_.TB_Trans.Edit();
   dm_.TB_Trans.FieldByName("State").Set(static_cast<int>(HeldBack));
   dm_.TB_Trans.Post();
@@ -195,6 +185,7 @@ TEST_F(OrderEditingTest, ReleasingAHeldBackOrderReleasesOnlyItsOwnRecipients) {
       << "holding back leaves the recipients alone";
   EXPECT_EQ(dm_.TB_Trans.FieldByName("State").AsInteger(), HeldBack);
 
+  messages_.QueueAnswer(false);
   EXPECT_FALSE(SwitchOrderState(dm_)) << "answered No";
   EXPECT_EQ(dm_.TB_Trans.FieldByName("State").AsInteger(), HeldBack);
 }
@@ -202,13 +193,14 @@ TEST_F(OrderEditingTest, ReleasingAHeldBackOrderReleasesOnlyItsOwnRecipients) {
 TEST_F(OrderEditingTest, DeleteTakesTheMarkedOrdersWithTheirRecipients) {
   AddOrder(1, "0001", "02", "04");
   std::int64_t second = dm_.TB_Trans.RowId();
-  AddRecipient("02", "1", Waiting);
+  AddRecipient({.ItemId = "02", .BankNo = "1", .State = Waiting});
   AddOrder(1, "0001", "01", "04");
   std::int64_t first = dm_.TB_Trans.RowId();
-  AddRecipient("01", "2", Received);
+  AddRecipient({.ItemId = "01", .BankNo = "2", .State = Received});
   EXPECT_EQ(DeleteOrders(dm_, {first}), 1);
   EXPECT_EQ(dm_.TB_Trans.RecordCount(), 1);
   EXPECT_EQ(RecipientAccounts(), std::vector<std::string>{"04 1"});
+  ASSERT_FALSE(messages_.WaitCalls().empty());
   EXPECT_EQ(messages_.WaitCalls().front().rfind("ShowWaitProgress:선택된 자료 삭제중...", 0), 0u);
   EXPECT_EQ(DeleteOrders(dm_, {second}), 1);
   EXPECT_TRUE(dm_.TB_Trans.IsEmpty());

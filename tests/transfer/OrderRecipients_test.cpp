@@ -3,23 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "support/ProgramFixture.h"
+#include "support/RecipientRow.h"
 
 namespace selvane {
 namespace {
 
 class OrderTotalsTest : public test::TProgramFixture {
  protected:
+  // A recipient of the order with won and a half.
   void AddRecipient(const TOrderKey& order, const std::string& account, int won, int state) {
-    TTable& t = dm_.TB_TransSub;
-    t.Append();
-    t.FieldByName("KigwanId").Set(order.KigwanId);
-    t.FieldByName("DongId").Set(order.DongId);
-    t.FieldByName("LargeitmId").Set(order.LargeItmId);
-    t.FieldByName("BankId").Set("04");
-    t.FieldByName("BankNo").Set(account);
-    t.FieldByName("Monecy").Set(TMoney::FromUnits(won * 10000LL + 5000));
-    t.FieldByName("State").Set(state);
-    t.Post();
+    test::AddRecipient(dm_.TB_TransSub, {.KigwanId = order.KigwanId,
+                                         .DongId = order.DongId,
+                                         .ItemId = order.LargeItmId,
+                                         .BankNo = account,
+                                         .State = state,
+                                         .Amount = TMoney::FromUnits(won * 10000LL + 5000)});
   }
 };
 

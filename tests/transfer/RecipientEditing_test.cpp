@@ -21,8 +21,9 @@ class RecipientEditingTest : public test::TProgramFixture {
   TRecipientSaveResult Save(const std::string& orderBank, const std::string& bank,
                             const std::string& account, const std::string& resident = kGoodResident,
                             long won = 150000) {
-    if (dm_.TB_TransSub.State() == TDataSetState::Browse)
+    if (dm_.TB_TransSub.State() == TDataSetState::Browse) {
       EXPECT_TRUE(BeginRecipientEdit(dm_, true, true));
+    }
     TTable& t = dm_.TB_TransSub;
     t.FieldByName("BankId").Set(bank);
     t.FieldByName("BankNo").Set(account);
@@ -91,6 +92,7 @@ TEST_F(RecipientEditingTest, RefusalsInTheirOrder) {
   }
   // A bad account and a zero amount are questions: No ends the save, Yes goes on.
   messages_.Clear();
+  messages_.QueueAnswer(false);
   EXPECT_FALSE(Save("04", "04", "12", kGoodResident).Saved);
   EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"계좌번호가 적절치 않습니다."});
   messages_.Clear();

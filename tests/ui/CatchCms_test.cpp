@@ -11,6 +11,15 @@
 #include "transfer/ui/CatchCms.h"
 
 namespace selvane {
+namespace {
+
+// A cell of the position grid; a missing cell compares unequal instead of crashing the run.
+QString Cell(const QTableWidget& grid, int row, int col) {
+  const QTableWidgetItem* item = grid.item(row, col);
+  return item ? item->text() : QStringLiteral("<no cell>");
+}
+
+}  // namespace
 
 class TestCatchCms : public QObject, private test::TOrderFixture {
   Q_OBJECT
@@ -31,7 +40,7 @@ class TestCatchCms : public QObject, private test::TOrderFixture {
     QTest::mouseClick(form.BtnOpenDlg, Qt::LeftButton);
     QCOMPARE(form.Memo->toPlainText().section('\n', 0, 0),
              QString("3  12345678901 1,000  800101-1234560 홍길동"));
-    QCOMPARE(form.Grid->item(5, 3)->text(), QString("홍길동"));
+    QCOMPARE(Cell(*form.Grid, 5, 3), QString("홍길동"));
     QTest::mouseClick(form.BtnConvert, Qt::LeftButton);
     QCOMPARE(Texts(), QStringList{"총 1 건의 자료가 변환되었습니다."});
     QCOMPARE(dm_->TB_TransSub.RecordCount(), 1);
@@ -61,15 +70,16 @@ class TestCatchCms : public QObject, private test::TOrderFixture {
     TfmCatchCMS form(*dm_);
     form.show();
     QTest::mouseClick(form.BtnOpenDlg, Qt::LeftButton);
-    QCOMPARE(form.Grid->item(1, 3)->text(), QString("04"));
+    QCOMPARE(Cell(*form.Grid, 1, 3), QString("04"));
 
     QTest::mouseClick(form.BtnEdit, Qt::LeftButton);
     QCOMPARE(form.Mode(), TEditMode::Edit);
     QVERIFY(!form.BtnConvert->isEnabled());
     QVERIFY(!form.BtnExit->isEnabled());
     form.Grid->setCurrentCell(2, 1);
+    QVERIFY(form.Grid->item(2, 1) != nullptr);
     form.Grid->item(2, 1)->setText("x");
-    QCOMPARE(form.Grid->item(2, 3)->text(), QString("설정값 오류 !!"));
+    QCOMPARE(Cell(*form.Grid, 2, 3), QString("설정값 오류 !!"));
     QTest::mouseClick(form.BtnSave, Qt::LeftButton);
     QCOMPARE(Texts(), QStringList{"\"계좌번호\"의 \"시작\" 설정값이 적절하지 않습니다."});
     QCOMPARE(form.Mode(), TEditMode::Edit);
@@ -80,11 +90,11 @@ class TestCatchCms : public QObject, private test::TOrderFixture {
     cursor.setPosition(15, QTextCursor::KeepAnchor);
     form.Memo->setTextCursor(cursor);
     form.MemoMouseUp(false);
-    QCOMPARE(form.Grid->item(2, 1)->text(), QString("x"));  // not without Ctrl
+    QCOMPARE(Cell(*form.Grid, 2, 1), QString("x"));  // not without Ctrl
     form.MemoMouseUp(true);
-    QCOMPARE(form.Grid->item(2, 1)->text(), QString("4"));
-    QCOMPARE(form.Grid->item(2, 2)->text(), QString("12"));
-    QCOMPARE(form.Grid->item(2, 3)->text(), QString("123456789012"));
+    QCOMPARE(Cell(*form.Grid, 2, 1), QString("4"));
+    QCOMPARE(Cell(*form.Grid, 2, 2), QString("12"));
+    QCOMPARE(Cell(*form.Grid, 2, 3), QString("123456789012"));
     QTest::mouseClick(form.BtnSave, Qt::LeftButton);
     QCOMPARE(form.Mode(), TEditMode::Browse);
     QCOMPARE(dm_->TB_Cath.FieldByName("AccPos").AsInteger(), 4);

@@ -10,6 +10,7 @@
 #include "core/Registry.h"
 #include "core/ui/Main.h"
 #include "core/ui/Program.h"
+#include "support/RecipientRow.h"
 #include "transfer/HolidayCalendar.h"
 
 namespace selvane {
@@ -107,14 +108,7 @@ class TestMainCommands : public QObject {
   void deleteAllKeepsTheReferenceData() {
     program_->AddInstitution(1, "03");
     program_->AddWaitingOrder(1, {2026, 3, 26});
-    TTable& sub = program_->dm_.TB_TransSub;
-    sub.Append();
-    sub.FieldByName("KigwanId").Set(1);
-    sub.FieldByName("DongId").Set("0001");
-    sub.FieldByName("LargeitmId").Set("01");
-    sub.FieldByName("BankId").Set("03");
-    sub.FieldByName("BankNo").Set("12345678901");
-    sub.Post();
+    test::AddRecipient(program_->dm_.TB_TransSub, {.BankId = "03", .BankNo = "12345678901"});
     program_->dm_.CommitAllTables();
     main_->MenuAction("MnuDeleteAll")->trigger();
     QCOMPARE(Rows(program_->dm_, "TBTrans"), std::int64_t(0));

@@ -66,11 +66,6 @@ class TOrderFixture {
     CurrentOrderKey = {kigwan, "0001", item};
   }
 
-  void AddRecipient(const std::string& item, const std::string& account, int state) {
-    Insert(dm_->TB_TransSub, "KigwanId", 1, "DongId", "0001", "LargeitmId", item, "BankId", "04",
-           "BankNo", account, "State", state);
-  }
-
   // A layout with the (start, size) pairs of bank, account, amount, resident number and name.
   void AddLayout(const char* name, int reLen, const std::vector<std::pair<int, int>>& spans) {
     const char* columns[] = {"BankPos", "BankLen",  "AccPos",   "AccLen",  "WonPos",

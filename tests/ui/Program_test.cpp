@@ -3,7 +3,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QPushButton>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -17,6 +16,7 @@
 #include "core/WaitMsg.h"
 #include "core/ui/Program.h"
 #include "core/ui/UserInput.h"
+#include "support/ScopedGlobals.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 
@@ -51,11 +51,13 @@ class TestProgram : public QObject {
  private slots:
   void init() {
     folder_ = std::make_unique<test::TTempFolder>();
-    IniFileName = folder_->Path() + "SELVANE.ini";
+    iniFile_ = std::make_unique<test::TScopedValue<std::string>>(IniFileName,
+                                                                 folder_->Path() + "SELVANE.ini");
     messages_ = std::make_unique<test::TScriptedWaitMsg>();
   }
   void cleanup() {
     messages_.reset();
+    iniFile_.reset();
     folder_.reset();
   }
 
@@ -127,12 +129,11 @@ class TestProgram : public QObject {
   void unusableDatabaseIsReportedByName() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
-    SetProgramHome(folder_->Path());
+    test::TScopedProgramHome home(folder_->Path());
     LoadWorkingFolders();
     if (!content.isEmpty()) folder_->WriteFile("Data/norva.db", content.toStdString());
     TDModule dataModule;
     QVERIFY(!OpenDataModule(dataModule));
-    SetProgramHome("");
     QCOMPARE(messages_->Messages().size(), std::size_t(1));
     QCOMPARE(messages_->Messages()[0].Kind, std::string("error"));
     const QString text = QString::fromStdString(messages_->Messages()[0].Text);
@@ -147,12 +148,12 @@ class TestProgram : public QObject {
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     PrepareProgramFolder(folder.Path() + "program");
 
-    const char* previous = std::getenv("XDG_RUNTIME_DIR");
-    const std::string saved = previous != nullptr ? previous : "";
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     TSingleInstanceLock running;  // stands for the program already running
-    const bool held = running.Acquire(kProgramTitle);
-    setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    bool held = false;
+    {
+      test::TScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime);
+      held = running.Acquire(kProgramTitle);
+    }
     QVERIFY(held);
 
     QProcess second;
@@ -176,6 +177,7 @@ class TestProgram : public QObject {
 
  private:
   std::unique_ptr<test::TTempFolder> folder_;
+  std::unique_ptr<test::TScopedValue<std::string>> iniFile_;
   std::unique_ptr<test::TScriptedWaitMsg> messages_;
 };
 

@@ -7,6 +7,7 @@
 
 #include "UiTest.h"
 #include "core/ui/Program.h"
+#include "support/TestFailure.h"
 
 namespace selvane::test {
 namespace {
@@ -27,6 +28,11 @@ TUiTestRegistrar::TUiTestRegistrar(const char* name, TUiTestRunner runner) {
 int main(int argc, char** argv) {
   selvane::PrepareWebEngine();
   QApplication app(argc, argv);
+  // Support code (scripted answers, temporary files) fails the running Qt Test function.
+  selvane::test::SetFailureReporter({
+      [](const std::string& message) { QTest::qFail(message.c_str(), __FILE__, __LINE__); },
+      [] { return QTest::currentTestFailed(); },
+  });
   auto& runners = selvane::test::Runners();
   std::vector<char*> rest{argv[0]};
   std::string only;

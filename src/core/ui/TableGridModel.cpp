@@ -7,6 +7,15 @@ namespace selvane {
 TTableGridModel::TTableGridModel(TTable& table, std::vector<TGridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)) {}
 
+void TTableGridModel::AddColumn(TGridColumn column) {
+  beginResetModel();
+  columns_.push_back(std::move(column));
+  cache_.clear();
+  fieldIndexes_.clear();
+  rowIds_.clear();
+  endResetModel();
+}
+
 void TTableGridModel::Reload() {
   beginResetModel();
   cache_.clear();

@@ -23,6 +23,8 @@ class TTableGridModel : public QAbstractTableModel {
  public:
   TTableGridModel(TTable& table, std::vector<TGridColumn> columns, QObject* parent);
 
+  // Adds a column at the right; the grid is empty until the next Reload.
+  void AddColumn(TGridColumn column);
   // Reads the row list again (after a post, a delete, a filter change).
   void Reload();
   // The grid row of a table row, -1 when it is not listed.

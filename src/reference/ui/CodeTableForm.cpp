@@ -9,12 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/Cp949.h"
 #include "core/WaitMsg.h"
+#include "core/ui/TableGridView.h"
 #include "reference/KigwanRules.h"
 
 namespace selvane {
@@ -66,13 +66,9 @@ TCodeTableForm::TCodeTableForm(TDModule& dm, TTable& table, const QString& capti
   fieldLayout_ = new QGridLayout(PanelFields);
   layout->addWidget(PanelFields);
 
-  DBGrid1 = new QTableWidget;
-  DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The window adds its columns before FormCreate reads the rows.
+  DBGrid1 = new TTableGridView(table, {}, "DBGrid1", QAbstractItemView::SingleSelection, nullptr);
   DBGrid1->verticalHeader()->setDefaultSectionSize(22);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
   layout->addWidget(DBGrid1, 1);
 
   connect(BtnInsert, &QToolButton::clicked, this, [this] { BtnInsertClick(BtnInsert); });
@@ -81,10 +77,11 @@ TCodeTableForm::TCodeTableForm(TDModule& dm, TTable& table, const QString& capti
   connect(BtnCancel, &QToolButton::clicked, this, [this] { BtnCancelClick(); });
   connect(BtnDelete, &QToolButton::clicked, this, [this] { BtnDeleteClick(); });
   connect(BtnExit, &QToolButton::clicked, this, [this] { BtnExitClick(); });
-  connect(DBGrid1, &QTableWidget::currentCellChanged, this,
-          [this](int row, int, int, int) { GridCurrentChanged(row); });
-  connect(DBGrid1, &QTableWidget::cellClicked, this,
-          [this](int row, int) { GridCurrentChanged(row); });
+  DBGrid1->OnRowPicked = [this](std::int64_t rowId) { GridRowPicked(rowId); };
+  // A click on the current row counts too: it shows that row's panels again.
+  connect(DBGrid1, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    if (index.isValid()) GridRowPicked(DBGrid1->Model().RowIdAt(index.row()));
+  });
 }
 
 TCodeTableForm::~TCodeTableForm() {
@@ -160,9 +157,7 @@ void TCodeTableForm::PlaceField(const std::string& column, int row, int col) {
 }
 
 void TCodeTableForm::AddGridColumn(const QString& title, const std::string& column) {
-  columns_.push_back({column});
-  DBGrid1->setColumnCount(static_cast<int>(columns_.size()));
-  DBGrid1->setHorizontalHeaderItem(DBGrid1->columnCount() - 1, new QTableWidgetItem(title));
+  DBGrid1->Model().AddColumn({column, title});
 }
 
 void TCodeTableForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
@@ -329,33 +324,15 @@ void TCodeTableForm::ShowCurrentRow() {
 }
 
 void TCodeTableForm::RefreshGrid() {
-  TTable& table = Table();
-  refreshing_ = true;
-  gridRows_ = table.RowIds();
-  DBGrid1->clearContents();
-  DBGrid1->setRowCount(static_cast<int>(gridRows_.size()));
-  std::vector<std::size_t> indexes;
-  for (const TGridColumn& c : columns_) indexes.push_back(*table.FieldIndex(c.Column));
-  std::int64_t current = table.HasCurrent() ? table.RowId() : 0;
-  int currentRow = -1;
-  for (std::size_t r = 0; r < gridRows_.size(); ++r) {
-    TRowData row = table.ReadRow(gridRows_[r]);
-    for (std::size_t c = 0; c < indexes.size(); ++c)
-      DBGrid1->setItem(
-          static_cast<int>(r), static_cast<int>(c),
-          new QTableWidgetItem(QString::fromStdString(row.Values[indexes[c]].AsString())));
-    if (gridRows_[r] == current) currentRow = static_cast<int>(r);
-  }
+  DBGrid1->Reload();
   DBGrid1->resizeColumnsToContents();
-  if (currentRow >= 0) DBGrid1->setCurrentCell(currentRow, 0);
-  refreshing_ = false;
+  DBGrid1->ShowCurrentRow();
 }
 
-void TCodeTableForm::GridCurrentChanged(int row) {
-  if (refreshing_ || row < 0 || row >= static_cast<int>(gridRows_.size())) return;
+void TCodeTableForm::GridRowPicked(std::int64_t rowId) {
   if (editor_.Mode() != TCodeTableMode::Browse) return;
   Guarded([&] {
-    Table().GotoRowId(gridRows_[static_cast<std::size_t>(row)]);
+    Table().GotoRowId(rowId);
     LoadFields();
     GridRowChanged();
   });

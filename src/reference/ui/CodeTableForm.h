@@ -16,10 +16,11 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
 class QToolButton;
 
 namespace selvane {
+
+class TTableGridView;
 
 // The entry rules of a text field: at most so many CP949 bytes (the column's width), text that
 // has no CP949 form refused, and optionally the letters a to z upper-cased as they are typed.
@@ -47,7 +48,7 @@ class TCodeTableForm : public QDialog {
   QToolButton* BtnCancel;
   QToolButton* BtnExit;
   QWidget* PanelFields;
-  QTableWidget* DBGrid1;
+  TTableGridView* DBGrid1;
 
   TCodeTableEditor& Editor() { return editor_; }
   TTable& Table() { return editor_.Table(); }
@@ -99,10 +100,6 @@ class TCodeTableForm : public QDialog {
     QLineEdit* Edit = nullptr;
     QComboBox* Combo = nullptr;
   };
-  struct TGridColumn {
-    std::string Column;
-  };
-
   QToolButton* AddButton(const QString& text, const char* name, int tag);
   void AddBinding(const QString& label, const std::string& column, QLineEdit* edit,
                   QComboBox* combo);
@@ -110,7 +107,7 @@ class TCodeTableForm : public QDialog {
   void StoreFields();
   void LoadFields();
   void RefreshGrid();
-  void GridCurrentChanged(int row);
+  void GridRowPicked(std::int64_t rowId);
   // Runs a handler; an error that none of its steps catches is shown, the window stays.
   template <class F>
   void Guarded(F&& step);
@@ -122,10 +119,7 @@ class TCodeTableForm : public QDialog {
   TCodeTableEditor editor_;
   QGridLayout* fieldLayout_;
   std::vector<TBinding> bindings_;
-  std::vector<TGridColumn> columns_;
   std::vector<std::pair<QWidget*, std::function<void()>>> exitHandlers_;
-  std::vector<std::int64_t> gridRows_;
-  bool refreshing_ = false;
   bool activated_ = false;
   bool closed_ = false;
 };

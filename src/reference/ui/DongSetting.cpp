@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
 
 #include "core/WaitMsg.h"
 

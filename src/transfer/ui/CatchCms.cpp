@@ -23,19 +23,14 @@
 #include "core/Globals.h"
 #include "core/WaitMsg.h"
 #include "core/ui/FileDialog.h"
+#include "core/ui/QtText.h"
+#include "core/ui/TableGridView.h"
 #include "transfer/FundCategory.h"
 #include "transfer/LayoutConversion.h"
 #include "transfer/LayoutGrid.h"
 
 namespace selvane {
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-std::string S(const QString& text) {
-  return text.toStdString();
-}
 
 // The TBCath columns of the five (start, size) pairs, by position 3 to 12.
 std::string PairColumn(TTable& cath, int item, int part) {
@@ -44,12 +39,8 @@ std::string PairColumn(TTable& cath, int item, int part) {
 
 }  // namespace
 
-TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
-  setObjectName("fmCatchCMS");
-  setWindowTitle("CMS신청 자료변환");
-  auto* layout = new QVBoxLayout(this);
-  auto* bar = new QToolBar(this);
-  layout->addWidget(bar);
+TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent)
+    : TTableWindow(dm, dm.TB_Cath, "fmCatchCMS", "CMS신청 자료변환", parent) {
   BtnInsert = AddButton("입 력", "BtnInsert", QKeySequence("Ctrl+I"));
   BtnInsert->setProperty("tag", 1);
   BtnEdit = AddButton("수 정", "BtnEdit", QKeySequence("Ctrl+E"));
@@ -62,7 +53,7 @@ TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(d
   BtnExit = AddButton("닫 기", "BtnExit", QKeySequence("Ctrl+F4"));
   for (QToolButton* button :
        {BtnInsert, BtnEdit, BtnDelete, BtnSave, BtnCancel, BtnOpenDlg, BtnConvert, BtnExit})
-    bar->addWidget(button);
+    ToolBar->addWidget(button);
   // A button, its menu item and its shortcut are one action.
   auto on = [this](QToolButton* button, auto handler) {
     connect(button->defaultAction(), &QAction::triggered, this, handler);
@@ -77,22 +68,12 @@ TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(d
   on(BtnExit, [this] { BtnExitClick(); });
 
   auto* body = new QHBoxLayout;
-  layout->addLayout(body);
-  DBGrid = new QTableWidget(0, 1, this);
-  DBGrid->setObjectName("DBGrid");
-  DBGrid->setHorizontalHeaderLabels({"자료명칭"});
-  DBGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-  DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid->horizontalHeader()->setStretchLastSection(true);
+  layout_->addLayout(body);
+  DBGrid = new TTableGridView(dm_.TB_Cath, {{"Name", "자료명칭"}}, "DBGrid",
+                              QAbstractItemView::SingleSelection, this);
   DBGrid->setMaximumWidth(200);
   body->addWidget(DBGrid);
-  connect(DBGrid, &QTableWidget::currentCellChanged, this, [this](int row) {
-    if (filling_ || mode_ != TEditMode::Browse || row < 0 ||
-        row >= static_cast<int>(layoutRows_.size()))
-      return;
-    dm_.TB_Cath.GotoRowId(layoutRows_[static_cast<std::size_t>(row)]);
-  });
+  SetGrid(DBGrid);
 
   auto* right = new QVBoxLayout;
   body->addLayout(right);
@@ -158,10 +139,6 @@ TfmCatchCMS::TfmCatchCMS(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(d
   FormCreate();
 }
 
-TfmCatchCMS::~TfmCatchCMS() {
-  dm_.TB_Cath.OnDataChange = nullptr;
-}
-
 QToolButton* TfmCatchCMS::AddButton(const QString& text, const char* name,
                                     const QKeySequence& key) {
   // The menu item of a button is its action: enabled with it, triggered with it.
@@ -210,16 +187,7 @@ void TfmCatchCMS::FormCreate() {
   filling_ = false;
   fileName_.clear();
   dm_.TB_Cath.First();
-  RefreshLayoutList();
-  ShowLayout();
-}
-
-void TfmCatchCMS::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!activated_) {
-    activated_ = true;
-    FormActivate();
-  }
+  ReloadGrid();
 }
 
 void TfmCatchCMS::FormActivate() {
@@ -257,22 +225,7 @@ void TfmCatchCMS::SetMode(TEditMode mode) {
   Edit2->setEnabled(!browse);
 }
 
-void TfmCatchCMS::RefreshLayoutList() {
-  filling_ = true;
-  layoutRows_ = dm_.TB_Cath.RowIds();
-  DBGrid->setRowCount(static_cast<int>(layoutRows_.size()));
-  std::size_t nameIndex = *dm_.TB_Cath.FieldIndex("Name");
-  std::int64_t current = dm_.TB_Cath.HasCurrent() ? dm_.TB_Cath.RowId() : 0;
-  for (std::size_t i = 0; i < layoutRows_.size(); ++i) {
-    TRowData row = dm_.TB_Cath.ReadRow(layoutRows_[i]);
-    DBGrid->setItem(static_cast<int>(i), 0,
-                    new QTableWidgetItem(Q(row.Values[nameIndex].AsString())));
-    if (layoutRows_[i] == current) DBGrid->setCurrentCell(static_cast<int>(i), 0);
-  }
-  filling_ = false;
-}
-
-void TfmCatchCMS::ShowLayout() {
+void TfmCatchCMS::LoadFields() {
   TTable& cath = dm_.TB_Cath;
   bool has = cath.HasCurrent();
   Edit1->setText(has ? Q(cath.FieldByName("Name").AsString()) : QString());
@@ -281,7 +234,7 @@ void TfmCatchCMS::ShowLayout() {
 }
 
 void TfmCatchCMS::DataChange() {
-  if (mode_ == TEditMode::Browse) ShowLayout();
+  if (mode_ == TEditMode::Browse) LoadFields();
 }
 
 void TfmCatchCMS::FillGrid() {
@@ -418,9 +371,7 @@ void TfmCatchCMS::BtnSaveClick() {
     return;
   }
   dm_.CommitAllTables();
-  SetMode(TEditMode::Browse);
-  RefreshLayoutList();
-  ShowLayout();
+  ShowChanges();
   DBGrid->setFocus();
 }
 
@@ -428,8 +379,7 @@ void TfmCatchCMS::BtnCancelClick() {
   if (!BtnCancel->isEnabled()) return;
   SetMode(TEditMode::Browse);
   dm_.TB_Cath.Cancel();
-  RefreshLayoutList();
-  ShowLayout();
+  ReloadGrid();
   DBGrid->setFocus();
 }
 
@@ -438,9 +388,7 @@ void TfmCatchCMS::BtnDeleteClick() {
   if (!ConfirmBox("삭제하시겠습니까 ?", false)) return;
   dm_.TB_Cath.Delete();
   dm_.CommitAllTables();
-  RefreshLayoutList();
-  ShowLayout();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TfmCatchCMS::BtnConvertClick() {
@@ -483,15 +431,6 @@ void TfmCatchCMS::BtnExitClick() {
   if (!BtnExit->isEnabled()) return;
   dm_.TB_Cath.OnDataChange = nullptr;
   accept();
-}
-
-void TfmCatchCMS::done(int result) {
-  if (mode_ == TEditMode::Edit) {
-    dm_.TB_Cath.Cancel();
-    SetMode(TEditMode::Browse);
-  }
-  dm_.TB_Cath.OnDataChange = nullptr;
-  QDialog::done(result);
 }
 
 bool TfmCatchCMS::eventFilter(QObject* watched, QEvent* event) {

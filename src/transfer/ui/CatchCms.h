@@ -3,12 +3,12 @@
 // recipients of the current order.
 #pragma once
 
-#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "core/DM.h"
 #include "transfer/OrderEditing.h"
+#include "transfer/ui/TableWindow.h"
 
 class QAction;
 class QComboBox;
@@ -21,12 +21,13 @@ class QToolButton;
 
 namespace selvane {
 
-class TfmCatchCMS : public QDialog {
+class TTableGridView;
+
+class TfmCatchCMS : public TTableWindow {
   Q_OBJECT
 
  public:
   explicit TfmCatchCMS(TDModule& dm, QWidget* parent = nullptr);
-  ~TfmCatchCMS() override;
 
   QToolButton* BtnInsert;
   QToolButton* BtnEdit;
@@ -36,7 +37,7 @@ class TfmCatchCMS : public QDialog {
   QToolButton* BtnOpenDlg;
   QToolButton* BtnConvert;
   QToolButton* BtnExit;
-  QTableWidget* DBGrid;
+  TTableGridView* DBGrid;
   QLineEdit* Edit1;
   QLineEdit* Edit2;
   QTableWidget* Grid;
@@ -46,15 +47,12 @@ class TfmCatchCMS : public QDialog {
   QComboBox* cb_JaGubun;
   QMenu* PopupMenu;
 
-  TEditMode Mode() const { return mode_; }
   const std::string& FileName() const { return fileName_; }
 
-  void FormCreate();
-  void FormActivate();
-  void BtnInsertClick(QToolButton* sender);
+  void BtnInsertClick(QToolButton* sender) override;
   void BtnSaveClick();
-  void BtnCancelClick();
-  void BtnDeleteClick();
+  void BtnCancelClick() override;
+  void BtnDeleteClick() override;
   void BtnOpenDlgClick();
   void BtnConvertClick();
   void BtnExitClick();
@@ -63,29 +61,25 @@ class TfmCatchCMS : public QDialog {
   void MemoMouseUp(bool ctrlHeld);
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void done(int result) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QToolButton* AddButton(const QString& text, const char* name, const QKeySequence& key);
-  void SetMode(TEditMode mode);
+  void FormCreate();
+  void FormActivate() override;
+  void SetMode(TEditMode mode) override;
+  // The current layout's name, record length and positions.
+  void LoadFields() override;
   void FillGrid();
   void RefreshContent();
-  void RefreshLayoutList();
-  void ShowLayout();
   void DataChange();
   void LoadSample();
   QString Cell(int row, int col) const;
   void SetCell(int row, int col, const QString& text);
 
-  TDModule& dm_;
-  TEditMode mode_ = TEditMode::Browse;
   std::string fileName_;
   std::vector<std::string> sample_;  // CP949 lines
-  std::vector<std::int64_t> layoutRows_;
   bool filling_ = false;
-  bool activated_ = false;
 };
 
 }  // namespace selvane

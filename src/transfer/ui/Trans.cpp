@@ -3,29 +3,21 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/Query.h"
 #include "core/WaitMsg.h"
-#include "core/ui/TableGridModel.h"
+#include "core/ui/QtText.h"
+#include "core/ui/TableGridView.h"
 #include "transfer/ui/TransSub.h"
 
 namespace selvane {
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-std::string S(const QString& text) {
-  return text.toStdString();
-}
 
 // The date boxes can be empty: their lowest date stands for no date.
 const QDate kNoDate(1900, 1, 1);
@@ -66,38 +58,16 @@ void SelectValue(QComboBox* combo, const std::string& value) {
 
 }  // namespace
 
-TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
-  setObjectName("FrmTrans");
-  setWindowTitle("입금자료.....");
-  auto* layout = new QVBoxLayout(this);
-  ToolBar = new QToolBar(this);
-  layout->addWidget(ToolBar);
-  auto button = [this](const char* text, const char* name) {
-    auto* b = new QToolButton(this);
-    b->setObjectName(name);
-    b->setText(text);
-    ToolBar->addWidget(b);
-    return b;
-  };
-  BtnInsert = button("  입 력  ", "BtnInsert");
-  BtnInsert->setProperty("tag", 1);
-  BtnEdit = button("수 정", "BtnEdit");
-  BtnEdit->setProperty("tag", 2);
-  BtnDelete = button("삭 제", "BtnDelete");
-  BtnTrans = button("이체자료", "BtnTrans");
-  BtnSave = button("저 장", "BtnSave");
-  BtnCancel = button("취 소", "BtnCancel");
-  BtnExit = button("닫 기", "BtnExit");
-  connect(BtnInsert, &QToolButton::clicked, this, [this] { BtnInsertClick(BtnInsert); });
-  connect(BtnEdit, &QToolButton::clicked, this, [this] { BtnInsertClick(BtnEdit); });
-  connect(BtnDelete, &QToolButton::clicked, this, &TFrmTrans::BtnDeleteClick);
-  connect(BtnTrans, &QToolButton::clicked, this, &TFrmTrans::BtnTransClick);
-  connect(BtnSave, &QToolButton::clicked, this, &TFrmTrans::BtnSaveClick);
-  connect(BtnCancel, &QToolButton::clicked, this, &TFrmTrans::BtnCancelClick);
-  connect(BtnExit, &QToolButton::clicked, this, &QDialog::accept);
+TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent)
+    : TTableWindow(dm, dm.TB_Trans, "FrmTrans", "입금자료.....", parent) {
+  AddRecordButtons(BtnInsert, BtnEdit, BtnDelete);
+  BtnTrans = AddToolButton("이체자료", "BtnTrans", [this] { BtnTransClick(); });
+  BtnSave = AddToolButton("저 장", "BtnSave", [this] { BtnSaveClick(); });
+  BtnCancel = AddToolButton("취 소", "BtnCancel", [this] { BtnCancelClick(); });
+  BtnExit = AddToolButton("닫 기", "BtnExit", [this] { accept(); });
 
   auto* fields = new QGridLayout;
-  layout->addLayout(fields);
+  layout_->addLayout(fields);
   Edit1 = new QComboBox(this);
   Edit1->setObjectName("Edit1");
   Edit3 = new QComboBox(this);
@@ -123,7 +93,7 @@ TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
   fields->addWidget(Edit4, 1, 5);
 
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-  model_ = new TTableGridModel(dm_.TB_Trans,
+  DBGrid1 = new TTableGridView(dm_.TB_Trans,
                                {{"KiName", "기관명"},
                                 {"DoName", "행정동명"},
                                 {"LaName", "지급항목"},
@@ -133,27 +103,11 @@ TFrmTrans::TFrmTrans(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
                                 {"To_date", "이체일자"},
                                 {"Recv_date", "수신일짜"},
                                 {"StateName", "상태"}},
-                               this);
-  DBGrid1 = new QTableView(this);
-  DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setModel(model_);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
-  layout->addWidget(DBGrid1);
-  connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& current) {
-            if (loading_ || mode_ != TEditMode::Browse || !current.isValid()) return;
-            dm_.TB_Trans.GotoRowId(model_->RowIdAt(current.row()));
-          });
-  connect(DBGrid1, &QTableView::doubleClicked, this, &TFrmTrans::DBGrid1DblClick);
+                               "DBGrid1", QAbstractItemView::ExtendedSelection, this);
+  layout_->addWidget(DBGrid1);
+  SetGrid(DBGrid1, [this] { DBGrid1DblClick(); });
   resize(900, 520);
   FormCreate();
-}
-
-TFrmTrans::~TFrmTrans() {
-  dm_.TB_Trans.OnDataChange = nullptr;
 }
 
 void TFrmTrans::FormCreate() {
@@ -172,14 +126,6 @@ void TFrmTrans::FillLookups() {
   FillCombo(Edit3, dm_.Database, "SELECT DongID, DongNm FROM TBManager ORDER BY DongID");
   FillCombo(Edit2, dm_.Database,
             "SELECT LargeItmId, LargeItmNm FROM TBLargeItem ORDER BY LargeItmId");
-}
-
-void TFrmTrans::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!activated_) {
-    activated_ = true;
-    FormActivate();
-  }
 }
 
 void TFrmTrans::FormActivate() {
@@ -218,11 +164,7 @@ void TFrmTrans::LoadFields() {
   SetDate(Edate1, has ? trans.FieldByName("A_Date").AsDate() : std::nullopt);
   SetDate(EDate2, has ? trans.FieldByName("To_date").AsDate() : std::nullopt);
   Edit4->setText(has ? Q(trans.FieldByName("Bigo").AsString()) : QString());
-  if (has && mode_ == TEditMode::Browse) {
-    int row = model_->RowOf(trans.RowId());
-    if (row >= 0 && DBGrid1->currentIndex().row() != row)
-      DBGrid1->setCurrentIndex(model_->index(row, 0));
-  }
+  if (mode_ == TEditMode::Browse) DBGrid1->ShowCurrentRow();
   loading_ = false;
 }
 
@@ -239,36 +181,13 @@ void TFrmTrans::StoreFields() {
   trans.FieldByName("Bigo").Set(S(Edit4->text()));
 }
 
-void TFrmTrans::ReloadGrid() {
-  loading_ = true;
-  model_->Reload();
-  loading_ = false;
-  LoadFields();
-}
-
 void TFrmTrans::FocusField(TOrderField field) {
-  switch (field) {
-    case TOrderField::Institution:
-      Edit1->setFocus();
-      break;
-    case TOrderField::Dong:
-      Edit3->setFocus();
-      break;
-    case TOrderField::Item:
-      Edit2->setFocus();
-      break;
-    case TOrderField::WorkDate:
-      Edate1->setFocus();
-      break;
-    case TOrderField::PayDate:
-      EDate2->setFocus();
-      break;
-    case TOrderField::Grid:
-      DBGrid1->setFocus();
-      break;
-    case TOrderField::None:
-      break;
-  }
+  const std::pair<TOrderField, QWidget*> editors[] = {
+      {TOrderField::Institution, Edit1}, {TOrderField::Dong, Edit3},
+      {TOrderField::Item, Edit2},        {TOrderField::WorkDate, Edate1},
+      {TOrderField::PayDate, EDate2},    {TOrderField::Grid, DBGrid1}};
+  for (const auto& [which, editor] : editors)
+    if (which == field) editor->setFocus();
 }
 
 void TFrmTrans::BtnInsertClick(QToolButton* sender) {
@@ -286,22 +205,14 @@ void TFrmTrans::BtnSaveClick() {
     FocusField(focus);
     return;
   }
-  mode_ = TEditMode::Browse;
-  ReloadGrid();
-  SetMode(TEditMode::Browse);
-}
-
-void TFrmTrans::BtnCancelClick() {
-  if (!BtnSave->isEnabled()) return;
-  dm_.TB_Trans.Cancel();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TFrmTrans::BtnDeleteClick() {
   if (!BtnDelete->isEnabled() || dm_.TB_Trans.IsEmpty()) return;
   std::vector<std::int64_t> marked;
   for (const QModelIndex& index : DBGrid1->selectionModel()->selectedRows())
-    marked.push_back(model_->RowIdAt(index.row()));
+    marked.push_back(GridModel().RowIdAt(index.row()));
   if (marked.empty()) marked.push_back(dm_.TB_Trans.RowId());
   if (!ConfirmBox("선택한 " + std::to_string(marked.size()) +
                       " 개의 자료를 삭제하시겠습니까?\r\r삭제 처리한 자료는 "
@@ -316,8 +227,7 @@ void TFrmTrans::BtnDeleteClick() {
   ToolBar->setEnabled(true);
   DBGrid1->setEnabled(true);
   DBGrid1->clearSelection();
-  ReloadGrid();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TFrmTrans::BtnTransClick() {
@@ -327,28 +237,11 @@ void TFrmTrans::BtnTransClick() {
     TFrmTransSub recipients(dm_, this);
     recipients.exec();
   }
-  std::int64_t order = dm_.TB_Trans.RowId();
-  ReloadGrid();
-  dm_.TB_Trans.GotoRowId(order);
-  SetMode(TEditMode::Browse);
+  ReloadKeepingRow();
 }
 
 void TFrmTrans::DBGrid1DblClick() {
-  if (mode_ != TEditMode::Browse || !dm_.TB_Trans.HasCurrent()) return;
-  std::int64_t order = dm_.TB_Trans.RowId();
-  if (!SwitchOrderState(dm_)) return;
-  ReloadGrid();
-  dm_.TB_Trans.GotoRowId(order);
-  SetMode(TEditMode::Browse);
-}
-
-void TFrmTrans::done(int result) {
-  if (mode_ == TEditMode::Edit) {
-    dm_.TB_Trans.Cancel();
-    mode_ = TEditMode::Browse;
-  }
-  dm_.TB_Trans.OnDataChange = nullptr;
-  QDialog::done(result);
+  SwitchCurrentRow(SwitchOrderState);
 }
 
 void ShowTransferOrders(TDModule& dm, QWidget* parent) {

@@ -3,30 +3,25 @@
 // recipient list of the current order.
 #pragma once
 
-#include <QDialog>
-
 #include "core/DM.h"
 #include "transfer/OrderEditing.h"
+#include "transfer/ui/TableWindow.h"
 
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
-class QTableView;
-class QToolBar;
 class QToolButton;
 
 namespace selvane {
 
-class TTableGridModel;
+class TTableGridView;
 
-class TFrmTrans : public QDialog {
+class TFrmTrans : public TTableWindow {
   Q_OBJECT
 
  public:
   explicit TFrmTrans(TDModule& dm, QWidget* parent = nullptr);
-  ~TFrmTrans() override;
 
-  QToolBar* ToolBar;
   QToolButton* BtnInsert;
   QToolButton* BtnEdit;
   QToolButton* BtnDelete;
@@ -40,38 +35,23 @@ class TFrmTrans : public QDialog {
   QDateEdit* Edate1;
   QDateEdit* EDate2;
   QLineEdit* Edit4;
-  QTableView* DBGrid1;
+  TTableGridView* DBGrid1;
 
-  TEditMode Mode() const { return mode_; }
-  TTableGridModel& GridModel() { return *model_; }
-
-  void FormCreate();
-  void FormActivate();
-  void BtnInsertClick(QToolButton* sender);
+  void BtnInsertClick(QToolButton* sender) override;
   void BtnSaveClick();
-  void BtnCancelClick();
-  void BtnDeleteClick();
+  void BtnDeleteClick() override;
   void BtnTransClick();
   void DBGrid1DblClick();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void done(int result) override;
-
  private:
-  void SetMode(TEditMode mode);
+  void FormCreate();
+  void FormActivate() override;
+  void SetMode(TEditMode mode) override;
+  void LoadFields() override;
   void DataSource1DataChange();
-  void LoadFields();
   void StoreFields();
   void FillLookups();
-  void ReloadGrid();
   void FocusField(TOrderField field);
-
-  TDModule& dm_;
-  TTableGridModel* model_;
-  TEditMode mode_ = TEditMode::Browse;
-  bool loading_ = false;
-  bool activated_ = false;
 };
 
 // The order window as the main window opens it: modal, destroyed when it

@@ -2,13 +2,9 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QTableView>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -16,7 +12,8 @@
 #include "core/Query.h"
 #include "core/WaitMsg.h"
 #include "core/ui/FileDialog.h"
-#include "core/ui/TableGridModel.h"
+#include "core/ui/QtText.h"
+#include "core/ui/TableGridView.h"
 #include "reference/ui/Find.h"
 #include "reference/ui/JaGubun.h"
 #include "transfer/FixedRecipientImport.h"
@@ -25,53 +22,18 @@
 #include "transfer/ui/CatchCms.h"
 
 namespace selvane {
-namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-std::string S(const QString& text) {
-  return text.toStdString();
-}
-
-}  // namespace
-
-TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
-  setObjectName("FrmTransSub");
-  setWindowTitle("입급자료 세부항목");
-  auto* layout = new QVBoxLayout(this);
-  auto* bar = new QToolBar(this);
-  layout->addWidget(bar);
-  auto button = [this, bar](const char* text, const char* name) {
-    auto* b = new QToolButton(this);
-    b->setObjectName(name);
-    b->setText(text);
-    bar->addWidget(b);
-    return b;
-  };
-  BtnInsert = button("  입 력  ", "BtnInsert");
-  BtnInsert->setProperty("tag", 1);
-  BtnEdit = button("수 정", "BtnEdit");
-  BtnEdit->setProperty("tag", 2);
-  BtnDelete = button("삭 제", "BtnDelete");
-  BtnOpen = button("불러오기", "BtnOpen");
-  BtnFind = button("검 색", "BtnFind");
-  BtnSave = button("저 장", "BtnSave");
-  BtnCancel = button("취 소", "BtnCancel");
-  ToolButton1 = button("자료변환", "ToolButton1");
-  BtnExit = button("닫 기", "BtnExit");
-  connect(BtnInsert, &QToolButton::clicked, this, [this] { BtnInsertClick(BtnInsert); });
-  connect(BtnEdit, &QToolButton::clicked, this, [this] { BtnInsertClick(BtnEdit); });
-  connect(BtnDelete, &QToolButton::clicked, this, &TFrmTransSub::BtnDeleteClick);
-  connect(BtnOpen, &QToolButton::clicked, this, &TFrmTransSub::BtnOpenClick);
-  connect(BtnFind, &QToolButton::clicked, this, &TFrmTransSub::BtnFindClick);
-  connect(BtnSave, &QToolButton::clicked, this, &TFrmTransSub::BtnSaveClick);
-  connect(BtnCancel, &QToolButton::clicked, this, &TFrmTransSub::BtnCancelClick);
-  connect(ToolButton1, &QToolButton::clicked, this, &TFrmTransSub::ToolButton1Click);
-  connect(BtnExit, &QToolButton::clicked, this, &TFrmTransSub::BtnExitClick);
+TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent)
+    : TTableWindow(dm, dm.TB_TransSub, "FrmTransSub", "입급자료 세부항목", parent) {
+  AddRecordButtons(BtnInsert, BtnEdit, BtnDelete);
+  BtnOpen = AddToolButton("불러오기", "BtnOpen", [this] { BtnOpenClick(); });
+  BtnFind = AddToolButton("검 색", "BtnFind", [this] { BtnFindClick(); });
+  BtnSave = AddToolButton("저 장", "BtnSave", [this] { BtnSaveClick(); });
+  BtnCancel = AddToolButton("취 소", "BtnCancel", [this] { BtnCancelClick(); });
+  ToolButton1 = AddToolButton("자료변환", "ToolButton1", [this] { ToolButton1Click(); });
+  BtnExit = AddToolButton("닫 기", "BtnExit", [this] { BtnExitClick(); });
 
   auto* fields = new QGridLayout;
-  layout->addLayout(fields);
+  layout_->addLayout(fields);
   auto line = [this](const char* name, int maxLength) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -125,7 +87,7 @@ TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent) : QDialog(parent), dm_
   });
 
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-  model_ = new TTableGridModel(dm_.TB_TransSub,
+  DBGrid1 = new TTableGridView(dm_.TB_TransSub,
                                {{"BankName", "은행명"},
                                 {"BankNo", "계좌번호"},
                                 {"Jumin", "주민번호"},
@@ -135,48 +97,23 @@ TFrmTransSub::TFrmTransSub(TDModule& dm, QWidget* parent) : QDialog(parent), dm_
                                 {"ResultName", "수신결과"},
                                 {"StateName", "상태"},
                                 {"JaGubun", "자금구분코드", right}},
-                               this);
-  DBGrid1 = new QTableView(this);
-  DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setModel(model_);
-  DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  DBGrid1->horizontalHeader()->setStretchLastSection(true);
+                               "DBGrid1", QAbstractItemView::SingleSelection, this);
   // Wide enough for the longest hyphenated account and a resident number.
   DBGrid1->setColumnWidth(1, 150);
   DBGrid1->setColumnWidth(2, 120);
   DBGrid1->setColumnWidth(4, 90);
   DBGrid1->setColumnWidth(5, 90);
   DBGrid1->setColumnWidth(7, 80);
-  layout->addWidget(DBGrid1);
-  connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& current) {
-            if (loading_ || mode_ != TEditMode::Browse || !current.isValid()) return;
-            dm_.TB_TransSub.GotoRowId(model_->RowIdAt(current.row()));
-          });
-  connect(DBGrid1, &QTableView::doubleClicked, this, &TFrmTransSub::DBGrid1DblClick);
+  layout_->addWidget(DBGrid1);
+  SetGrid(DBGrid1, [this] { DBGrid1DblClick(); });
   resize(960, 560);
   FormCreate();
-}
-
-TFrmTransSub::~TFrmTransSub() {
-  dm_.TB_TransSub.OnDataChange = nullptr;
 }
 
 void TFrmTransSub::FormCreate() {
   dm_.TB_TransSub.OnDataChange = [this](TTable&) { DataSource1DataChange(); };
   fundCategory_ = false;
   ReloadGrid();
-}
-
-void TFrmTransSub::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!activated_) {
-    activated_ = true;
-    FormShow();
-    FormActivate();
-  }
 }
 
 void TFrmTransSub::FormShow() {
@@ -267,11 +204,7 @@ void TFrmTransSub::LoadFields() {
   Edit6->setText(text("ResultName"));
   QString fund = text("JaGubun");
   dcb_jagubun->setCurrentIndex(fund.isEmpty() ? -1 : dcb_jagubun->findData(fund.toInt()));
-  if (has && mode_ == TEditMode::Browse) {
-    int row = model_->RowOf(sub.RowId());
-    if (row >= 0 && DBGrid1->currentIndex().row() != row)
-      DBGrid1->setCurrentIndex(model_->index(row, 0));
-  }
+  if (mode_ == TEditMode::Browse) DBGrid1->ShowCurrentRow();
   loading_ = false;
 }
 
@@ -289,30 +222,13 @@ void TFrmTransSub::StoreFields() {
     sub.FieldByName("JaGubun").Clear();
 }
 
-void TFrmTransSub::ReloadGrid() {
-  loading_ = true;
-  model_->Reload();
-  loading_ = false;
-  LoadFields();
-}
-
 void TFrmTransSub::FocusField(TRecipientField field) {
-  switch (field) {
-    case TRecipientField::Bank:
-      Edit1->setFocus();
-      break;
-    case TRecipientField::Account:
-      Edit2->setFocus();
-      break;
-    case TRecipientField::Resident:
-      Edit3->setFocus();
-      break;
-    case TRecipientField::Amount:
-      Edit5->setFocus();
-      break;
-    case TRecipientField::None:
-      break;
-  }
+  const std::pair<TRecipientField, QWidget*> editors[] = {{TRecipientField::Bank, Edit1},
+                                                          {TRecipientField::Account, Edit2},
+                                                          {TRecipientField::Resident, Edit3},
+                                                          {TRecipientField::Amount, Edit5}};
+  for (const auto& [which, editor] : editors)
+    if (which == field) editor->setFocus();
 }
 
 void TFrmTransSub::BtnInsertClick(QToolButton* sender) {
@@ -349,22 +265,13 @@ void TFrmTransSub::BtnSaveClick() {
     FocusField(result.Focus);
     return;
   }
-  mode_ = TEditMode::Browse;
-  ReloadGrid();
-  SetMode(TEditMode::Browse);
-}
-
-void TFrmTransSub::BtnCancelClick() {
-  if (!BtnSave->isEnabled()) return;
-  dm_.TB_TransSub.Cancel();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TFrmTransSub::BtnDeleteClick() {
   if (!BtnDelete->isEnabled()) return;
   if (!DeleteRecipient(dm_)) return;
-  ReloadGrid();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TFrmTransSub::BtnFindClick() {
@@ -395,8 +302,7 @@ void TFrmTransSub::BtnOpenClick() {
     throw;
   }
   dm_.TB_TransSub.OnDataChange = [this](TTable&) { DataSource1DataChange(); };
-  ReloadGrid();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TFrmTransSub::ToolButton1Click() {
@@ -405,8 +311,7 @@ void TFrmTransSub::ToolButton1Click() {
     TfmCatchCMS convert(dm_, this);
     convert.exec();
   }
-  ReloadGrid();
-  SetMode(TEditMode::Browse);
+  ShowChanges();
 }
 
 void TFrmTransSub::BtnExitClick() {
@@ -414,20 +319,11 @@ void TFrmTransSub::BtnExitClick() {
 }
 
 void TFrmTransSub::DBGrid1DblClick() {
-  if (mode_ != TEditMode::Browse || !dm_.TB_TransSub.HasCurrent()) return;
-  std::int64_t row = dm_.TB_TransSub.RowId();
-  if (!SwitchRecipientState(dm_)) return;
-  ReloadGrid();
-  dm_.TB_TransSub.GotoRowId(row);
-  SetMode(TEditMode::Browse);
+  SwitchCurrentRow(SwitchRecipientState);
 }
 
 void TFrmTransSub::done(int result) {
-  if (mode_ == TEditMode::Edit) {
-    dm_.TB_TransSub.Cancel();
-    mode_ = TEditMode::Browse;
-  }
-  dm_.TB_TransSub.OnDataChange = nullptr;
+  ReleaseTable();
   // However the window closes, the order's count and total follow its
   // recipients.
   RecalcOrderTotals(dm_);

@@ -3,28 +3,26 @@
 // switched between waiting and held back.
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "core/DM.h"
 #include "transfer/RecipientEditing.h"
+#include "transfer/ui/TableWindow.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
 class QToolButton;
 
 namespace selvane {
 
-class TTableGridModel;
+class TTableGridView;
 
-class TFrmTransSub : public QDialog {
+class TFrmTransSub : public TTableWindow {
   Q_OBJECT
 
  public:
   explicit TFrmTransSub(TDModule& dm, QWidget* parent = nullptr);
-  ~TFrmTransSub() override;
 
   QToolButton* BtnInsert;
   QToolButton* BtnEdit;
@@ -44,20 +42,13 @@ class TFrmTransSub : public QDialog {
   QLineEdit* Edit6;  // result
   QLabel* lbl_jaGubun;
   QComboBox* dcb_jagubun;
-  QTableView* DBGrid1;
+  TTableGridView* DBGrid1;
 
-  TEditMode Mode() const { return mode_; }
   bool FundCategoryOn() const { return fundCategory_; }
-  TTableGridModel& GridModel() { return *model_; }
-
-  void FormCreate();
-  void FormShow();
-  void FormActivate();
-  void BtnInsertClick(QToolButton* sender);
+  void BtnInsertClick(QToolButton* sender) override;
   void Edit1Change();
   void BtnSaveClick();
-  void BtnCancelClick();
-  void BtnDeleteClick();
+  void BtnDeleteClick() override;
   void BtnFindClick();
   void BtnOpenClick();
   void ToolButton1Click();
@@ -65,26 +56,22 @@ class TFrmTransSub : public QDialog {
   void DBGrid1DblClick();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void done(int result) override;
 
  private:
-  void SetMode(TEditMode mode);
+  void FormCreate();
+  void FormShow() override;
+  void FormActivate() override;
+  void SetMode(TEditMode mode) override;
+  void LoadFields() override;
   void ButtonsByState();
   void SetUpFundCategory();
   void DataSource1DataChange();
-  void LoadFields();
   void StoreFields();
-  void ReloadGrid();
   void FocusField(TRecipientField field);
   std::string OrderBank();
 
-  TDModule& dm_;
-  TTableGridModel* model_;
-  TEditMode mode_ = TEditMode::Browse;
   bool fundCategory_ = false;
-  bool loading_ = false;
-  bool activated_ = false;
 };
 
 }  // namespace selvane

@@ -1,0 +1,17 @@
+// Text between the logic units (UTF-8 std::string) and the widgets (QString).
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace selvane {
+
+inline QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+inline std::string S(const QString& text) {
+  return text.toStdString();
+}
+
+}  // namespace selvane
