@@ -137,7 +137,7 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
   std::vector<std::int64_t> inserted;
   for (const auto& record : records) {
     // A layout position inside a two-byte character leaves bytes that are no text: the record
-    // is refused before anything of it is stored. Every record before it was converted.
+    // is refused before anything of it is stored.
     std::array<std::string, 5> items;
     try {
       for (std::size_t i = 0; i < items.size(); ++i)

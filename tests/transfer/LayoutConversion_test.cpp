@@ -134,10 +134,12 @@ TEST_F(LayoutConversionTest, ARecordWhoseItemStartsInsideACharacterIsRefused) {
   EXPECT_EQ(messages_.Texts(),
             (std::vector<std::string>{"2번째 자료를 읽을 수 없어 변환을 중단했습니다: CP949 문자가 "
                                       "아닌 바이트가 있습니다: 1번째 바이트 0xA1",
-                                      "총 1 건의 자료가 변환되었습니다."}));
-  EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 111-11-1111-111"}));
+                                      "자료 변환을 중단하여 이번에 변환한 1건을 지웠습니다.",
+                                      "총 0 건의 자료가 변환되었습니다."}));
+  // Like every stop, the records converted before it are undone.
+  EXPECT_EQ(RecipientAccounts(), std::vector<std::string>{});
   EXPECT_EQ(dm_.TB_TransSub.State(), TDataSetState::Browse) << "no half-built row is left";
-  EXPECT_FALSE(dm_.Database.InTransaction()) << "what was converted is stored";
+  EXPECT_FALSE(dm_.Database.InTransaction()) << "the undo is stored";
 }
 
 TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
