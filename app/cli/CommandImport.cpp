@@ -68,7 +68,8 @@ int RunImport(TCommandContext& context) {
   if (!OpenOrder(context, dm, *args)) return 1;
   std::string orderBank = dm.TB_Trans.FieldByName("BankID").AsString();
   if (FundCategoryApplies(orderBank) && !args->Fund) {
-    context.Out << "error: 이 이체자료는 자금구분이 필요합니다: --fund 0(급여) 1(비급여) 2(정부지원)\n";
+    context.Out
+        << "error: 이 이체자료는 자금구분이 필요합니다: --fund 0(급여) 1(비급여) 2(정부지원)\n";
     return 2;
   }
   TFixedImportRequest request{CurrentOrderKey, orderBank, args->Fund, CurrentDongName,

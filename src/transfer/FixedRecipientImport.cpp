@@ -58,13 +58,15 @@ bool ResidentReadable(const std::string& field) {
 // The amount as a decimal integer with blanks around it.
 std::optional<TMoney> ReadAmount(const std::string& field) {
   std::string text = Trim(field);
-  std::string digits = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? text.substr(1) : text;
+  std::string digits =
+      (!text.empty() && (text[0] == '-' || text[0] == '+')) ? text.substr(1) : text;
   if (!IsAllDigits(digits) || digits.size() > 15) return std::nullopt;
   return TMoney::Parse(text);
 }
 
 void RemoveRows(TDModule& dm, const std::vector<std::int64_t>& rows) {
-  for (auto row : rows) dm.Database.Execute("DELETE FROM TBTransSub WHERE rowid = ?1", {TValue(row)});
+  for (auto row : rows)
+    dm.Database.Execute("DELETE FROM TBTransSub WHERE rowid = ?1", {TValue(row)});
 }
 
 }  // namespace
@@ -86,8 +88,8 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string text;
     if (!TryFromCp949(lines[i], text)) {
-      ErrorBox(std::to_string(i + 1) + "번째 줄에 CP949 문자가 아닌 바이트가 있어 불러올 수 없습니다.\r" +
-               fileName);
+      ErrorBox(std::to_string(i + 1) +
+               "번째 줄에 CP949 문자가 아닌 바이트가 있어 불러올 수 없습니다.\r" + fileName);
       return outcome;
     }
   }
@@ -122,7 +124,8 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
                          "국민코드로 변경해주세요.");
 
       if (!ResidentReadable(f.Resident))
-        return stop(lineNo + "번째 줄의 주민번호(35-47)를 읽을 수 없어 불러오기를 중단했습니다: \"" +
+        return stop(lineNo +
+                    "번째 줄의 주민번호(35-47)를 읽을 수 없어 불러오기를 중단했습니다: \"" +
                     FromCp949Field(f.Resident) + "\"");
       bool accountOk = NumGuardIsValid(bank, FromCp949Field(f.Account));
       bool residentOk = ResidentNoValid(f.Resident);
@@ -146,7 +149,8 @@ TFixedImportOutcome ImportFixedPositionFile(TDModule& dm, const TFixedImportRequ
         bankChanged = true;
       }
       recipients.FieldByName("BankId").Set(storedBank);
-      recipients.FieldByName("BankNo").Set(HyphenateAccountNo(bank, Trim(FromCp949Field(f.Stored))));
+      recipients.FieldByName("BankNo").Set(
+          HyphenateAccountNo(bank, Trim(FromCp949Field(f.Stored))));
       recipients.FieldByName("Monecy").Set(*amount);
       recipients.FieldByName("Jumin").Set(f.Resident.substr(0, 6) + "-" + f.Resident.substr(6, 7));
       recipients.FieldByName("Name").Set(FromCp949Field(f.Name));

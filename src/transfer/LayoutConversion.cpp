@@ -13,14 +13,17 @@
 namespace selvane {
 namespace {
 
-bool NongHyupOrder(const std::string& bank) { return bank == "11" || bank == "12"; }
+bool NongHyupOrder(const std::string& bank) {
+  return bank == "11" || bank == "12";
+}
 
 std::vector<std::string> ReadRecords(const std::string& fileName, int reLen, std::size_t limit,
                                      std::size_t maxRecords) {
-  if (reLen < 0) throw std::runtime_error("레코드 길이가 적절하지 않습니다: " + std::to_string(reLen));
+  if (reLen < 0)
+    throw std::runtime_error("레코드 길이가 적절하지 않습니다: " + std::to_string(reLen));
   if (static_cast<std::size_t>(reLen) > limit)
-    throw std::runtime_error("레코드 길이 " + std::to_string(reLen) + "는 " + std::to_string(limit) +
-                             " 바이트를 넘을 수 없습니다.");
+    throw std::runtime_error("레코드 길이 " + std::to_string(reLen) + "는 " +
+                             std::to_string(limit) + " 바이트를 넘을 수 없습니다.");
   std::string bytes = ReadFileBytes(fileName);
   std::string text;
   if (!TryFromCp949(bytes, text))
@@ -39,7 +42,9 @@ std::vector<std::string> ReadRecords(const std::string& fileName, int reLen, std
   return records;
 }
 
-bool IsBlank(const std::string& record) { return Trim(record).empty(); }
+bool IsBlank(const std::string& record) {
+  return Trim(record).empty();
+}
 
 }  // namespace
 
@@ -52,7 +57,8 @@ TLayout CurrentLayout(TTable& cath) {
     std::size_t start = 3 + item * 2;
     if (start + 1 >= fields.size()) break;
     layout.Spans[item].Start = static_cast<int>(cath.FieldByName(fields[start].Name).AsInteger());
-    layout.Spans[item].Size = static_cast<int>(cath.FieldByName(fields[start + 1].Name).AsInteger());
+    layout.Spans[item].Size =
+        static_cast<int>(cath.FieldByName(fields[start + 1].Name).AsInteger());
   }
   return layout;
 }
@@ -139,7 +145,8 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
       break;
     }
     if (nongHyup && bank == "06") {
-      refuse("\"" + bank + "\"는 주택 코드로서 농협에서는 사용하지 않습니다.국민코드로 변경해주세요");
+      refuse("\"" + bank +
+             "\"는 주택 코드로서 농협에서는 사용하지 않습니다.국민코드로 변경해주세요");
       completed = false;
       break;
     }
@@ -177,7 +184,9 @@ TConversionOutcome ConvertRecipientFile(TDModule& dm, const TConversionRequest& 
     recipients.FieldByName("Monecy").Set(*amount);
     recipients.FieldByName("Jumin").Set(item(record, liResident));
     recipients.FieldByName("Name").Set(item(record, liName));
-    if (nongHyup) recipients.FieldByName("JaGubun").Set(*FundCategoryValue(request.OrderBank, *request.FundChoice));
+    if (nongHyup)
+      recipients.FieldByName("JaGubun").Set(
+          *FundCategoryValue(request.OrderBank, *request.FundChoice));
 
     try {
       recipients.Post();

@@ -56,7 +56,8 @@ void TProgramFixture::AddOrder(int kigwan, const std::string& dong, const std::s
 std::vector<std::string> TProgramFixture::RecipientAccounts() {
   std::vector<std::string> accounts;
   TStatement& s = dm_.Database.Prepare(
-      "SELECT BankId, BankNo FROM TBTransSub ORDER BY KigwanId, DongId, LargeitmId, BankId, BankNo");
+      "SELECT BankId, BankNo FROM TBTransSub ORDER BY KigwanId, DongId, LargeitmId, BankId, "
+      "BankNo");
   s.Bind({});
   while (s.Step()) accounts.push_back(s.Column(0).AsString() + " " + s.Column(1).AsString());
   s.Reset();

@@ -67,19 +67,22 @@ TEST_F(FixedRecipientImportTest, ChecksThatFailAddOneErrorLineEachAndTheRowIsSti
   const std::string blanks(18, ' ');
   std::string expected = ToCp949(
       "04 123456789012              1000 8001011234561 가" + blanks + "   주민번호 에러\r\n" +
-      "04 12                        1000 8001011234561 나" + blanks + "  계좌번호 및 주민번호 에러\r\n" +
-      "04 98                        1000 8001011234560 다" + blanks + "   계좌번호 에러\r\n");
+      "04 12                        1000 8001011234561 나" + blanks +
+      "  계좌번호 및 주민번호 에러\r\n" + "04 98                        1000 8001011234560 다" +
+      blanks + "   계좌번호 에러\r\n");
   EXPECT_EQ(ErrorFile(), expected);
   ASSERT_EQ(messages_.Messages().size(), 1u);
   EXPECT_EQ(messages_.Messages()[0].Kind, "warning");
-  EXPECT_EQ(messages_.Messages()[0].Text, "대상자중 에러가 있습니다.\r역삼동_생계File보고 수정하세요");
+  EXPECT_EQ(messages_.Messages()[0].Text,
+            "대상자중 에러가 있습니다.\r역삼동_생계File보고 수정하세요");
 }
 
 TEST_F(FixedRecipientImportTest, MergedBankCodesAreStoredAs88ButHyphenatedWithTheirOwnCode) {
   // 26 accepts 11 or 14 digits, 88 also 12: a 12-digit number stays digits under 26.
   Import(Line("26", "123456789012", "1000", kGoodResident, "가"));
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"88 123456789012"}));
-  EXPECT_EQ(messages_.Texts().back(), "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
+  EXPECT_EQ(messages_.Texts().back(),
+            "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
 }
 
 TEST_F(FixedRecipientImportTest, FundCategoryOfTheOrderBankOnEveryRow) {
@@ -142,7 +145,8 @@ TEST_F(FixedRecipientImportTest, AFileThatIsNotCp949ImportsNothing) {
   EXPECT_EQ(outcome.End, TFixedImportOutcome::TEnd::Stopped);
   EXPECT_TRUE(RecipientAccounts().empty());
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].Text.rfind("2번째 줄에 CP949 문자가 아닌 바이트가 있어", 0), 0u);
+  EXPECT_EQ(messages_.Messages()[0].Text.rfind("2번째 줄에 CP949 문자가 아닌 바이트가 있어", 0),
+            0u);
 }
 
 }  // namespace

@@ -35,7 +35,8 @@ class LayoutConversionTest : public test::TProgramFixture {
   }
 
   TConversionOutcome Convert(const std::string& content, const std::string& orderBank = "04",
-                             std::optional<int> fund = std::nullopt, TLayout layout = LineLayout()) {
+                             std::optional<int> fund = std::nullopt,
+                             TLayout layout = LineLayout()) {
     std::string file = folder_.WriteFile("cms.txt", content);
     return ConvertRecipientFile(dm_, {CurrentOrderKey, orderBank, fund, layout}, file);
   }
@@ -65,7 +66,8 @@ TEST_F(LayoutConversionTest, FixedLengthRecordsIgnoreAShortTail) {
   record.resize(100, ' ');
   std::string second = Record("04", "123456789013", "1000", "8001011234560", "나");
   second.resize(100, '\0');
-  auto outcome = Convert(record + second + std::string(50, '9'), "04", std::nullopt, LineLayout(100));
+  auto outcome =
+      Convert(record + second + std::string(50, '9'), "04", std::nullopt, LineLayout(100));
   EXPECT_TRUE(outcome.Completed);
   EXPECT_EQ(outcome.Converted, 2);
 }
@@ -89,18 +91,22 @@ TEST_F(LayoutConversionTest, ARefusedRecordStopsAndKeepsWhatWasConverted) {
   };
   const TCase cases[] = {
       {Record("", "123456789012", "1000", "", "가"), "은행코드가 누락되었습니다."},
-      {Record("99", "123456789012", "1000", "", "가"), "\"99\"는 등록되어 있지 않은 은행코드 데이타입니다."},
+      {Record("99", "123456789012", "1000", "", "가"),
+       "\"99\"는 등록되어 있지 않은 은행코드 데이타입니다."},
       {Record("04", "", "1000", "", "가"), "계좌번호가 누락되었습니다."},
-      {Record("04", "12345x", "1000", "", "가"), "\"12345x\"는 적절하지 않은 계좌번호 데이타입니다."},
-      {Record("04", "123456789012", "12a", "", "가"), "\"12a\"는 적절하지 않은 이체금액 데이타입니다."},
+      {Record("04", "12345x", "1000", "", "가"),
+       "\"12345x\"는 적절하지 않은 계좌번호 데이타입니다."},
+      {Record("04", "123456789012", "12a", "", "가"),
+       "\"12a\"는 적절하지 않은 이체금액 데이타입니다."},
   };
   for (const auto& c : cases) {
     dm_.Database.Execute("DELETE FROM TBTransSub");
     messages_.Clear();
-    auto outcome = Convert(Record("04", "111111111111", "1000", "", "앞") + "\r\n" + c.record + "\r\n" +
-                           Record("04", "222222222222", "1000", "", "뒤"));
+    auto outcome = Convert(Record("04", "111111111111", "1000", "", "앞") + "\r\n" + c.record +
+                           "\r\n" + Record("04", "222222222222", "1000", "", "뒤"));
     EXPECT_FALSE(outcome.Completed);
-    EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{c.message, "총 1 건의 자료가 변환되었습니다."}));
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<std::string>{c.message, "총 1 건의 자료가 변환되었습니다."}));
     EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 111-11-1111-111"}));
   }
 }
@@ -108,7 +114,8 @@ TEST_F(LayoutConversionTest, ARefusedRecordStopsAndKeepsWhatWasConverted) {
 TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
   Convert(Record("26", "12345678901", "1000", "", "가") + "\r\n");
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"88 123-45-678901"}));
-  EXPECT_EQ(messages_.Texts().back(), "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
+  EXPECT_EQ(messages_.Texts().back(),
+            "은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.");
   dm_.Database.Execute("DELETE FROM TBBank WHERE BankID = '88'");
   messages_.Clear();
   Convert(Record("21", "12345678902", "1000", "", "가") + "\r\n");
@@ -118,15 +125,17 @@ TEST_F(LayoutConversionTest, MergedShinhanCodeNeeds88InTheBankTable) {
 TEST_F(LayoutConversionTest, AnAccountTheBankRefusesIsKeptOnlyWhenTheUserSaysSo) {
   messages_.QueueAnswer(true);
   Convert(Record("04", "123", "1000", "", "가") + "\r\n" + Record("04", "456", "1000", "", "나"));
-  EXPECT_EQ(messages_.Messages()[0].Text,
-            "계좌번호 오류입니다. 계속 진행하시겠습니까 ?\r\r은행코드 : 국민은행 (04)\r계좌번호 : 123");
+  EXPECT_EQ(
+      messages_.Messages()[0].Text,
+      "계좌번호 오류입니다. 계속 진행하시겠습니까 ?\r\r은행코드 : 국민은행 (04)\r계좌번호 : 123");
   EXPECT_EQ(RecipientAccounts(), (std::vector<std::string>{"04 123"})) << "No stops at the second";
 }
 
 TEST_F(LayoutConversionTest, RecordsBeyondTheLimitsAreRefusedBeforeAnythingIsInserted) {
   auto outcome = Convert(std::string(3000, ' '), "04", std::nullopt, LineLayout(1025));
   EXPECT_EQ(outcome.Converted, 0);
-  EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{"레코드 길이 1025는 1024 바이트를 넘을 수 없습니다."}));
+  EXPECT_EQ(messages_.Texts(),
+            (std::vector<std::string>{"레코드 길이 1025는 1024 바이트를 넘을 수 없습니다."}));
   std::string file = folder_.WriteFile("wide.txt", std::string(300, 'A') + "\r\n");
   EXPECT_THROW(ReadSampleRecords(file, 0), std::runtime_error);
   EXPECT_EQ(ReadSampleRecords(file, 100).size(), 3u);
