@@ -17,10 +17,10 @@ extern "C" {
 #endif
 
 enum {
-  AUTOFETCH_READY = 1,         // a newer version is staged: start the launcher and end
-  AUTOFETCH_NOTHING = 2,       // nothing to do (no source, not due, nothing newer, a package install)
-  AUTOFETCH_USER = 10,         // the update server refused the user ID
-  AUTOFETCH_PACKET = 11,       // the server answered with something that is not an update
+  AUTOFETCH_READY = 1,    // a newer version is staged: start the launcher and end
+  AUTOFETCH_NOTHING = 2,  // nothing to do (no source, not due, nothing newer, a package install)
+  AUTOFETCH_USER = 10,    // the update server refused the user ID
+  AUTOFETCH_PACKET = 11,  // the server answered with something that is not an update
   AUTOFETCH_UNREACHABLE = 12,  // the source cannot be reached
   AUTOFETCH_INTERRUPTED = 13,  // the transfer broke off
   AUTOFETCH_OVERFLOW = 14,     // the manifest or its signature is larger than any real one

@@ -43,8 +43,7 @@ bool ParseFileLine(std::string_view rest, TManifestFile& file) {
 }  // namespace
 
 bool IsSafeRelativePath(std::string_view path) {
-  if (path.empty() || path.size() > 1024 || path.front() == '/' || path.back() == '/')
-    return false;
+  if (path.empty() || path.size() > 1024 || path.front() == '/' || path.back() == '/') return false;
   for (unsigned char c : path)
     if (c < 0x20 || c == 0x7f || c == '\\') return false;
   std::string_view rest = path;
@@ -90,13 +89,13 @@ int CompareVersions(std::string_view a, std::string_view b) {
 }
 
 std::string FormatManifest(const TManifest& manifest) {
-  std::string text = std::string(kHeader) + "\napp " + manifest.AppCode + "\nversion " +
-                     manifest.Version + "\n";
+  std::string text =
+      std::string(kHeader) + "\napp " + manifest.AppCode + "\nversion " + manifest.Version + "\n";
   for (const TManifestFile& file : manifest.Files) {
     char mode[8];
     auto end = std::to_chars(mode, mode + sizeof mode, file.Mode, 8).ptr;
-    text += "file " + std::string(mode, end) + " " + std::to_string(file.Size) + " " +
-            file.Sha256 + " " + file.Path + "\n";
+    text += "file " + std::string(mode, end) + " " + std::to_string(file.Size) + " " + file.Sha256 +
+            " " + file.Path + "\n";
   }
   return text;
 }

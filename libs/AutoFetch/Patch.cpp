@@ -124,7 +124,8 @@ TApply ApplyStagedUpgrade(const TUpgradeLayout& layout, const std::string& publi
   }
   fs::remove_all(layout.Backup(), ec);
   TJournal journal;
-  if (ec || !fs::create_directories(layout.Backup(), ec) || !journal.Open(layout.Journal(), message)) {
+  if (ec || !fs::create_directories(layout.Backup(), ec) ||
+      !journal.Open(layout.Journal(), message)) {
     if (message.empty()) message = layout.Backup() + ": " + ec.message();
     fs::remove(layout.Journal(), ec);
     return TApply::Failed;

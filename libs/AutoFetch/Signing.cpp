@@ -67,8 +67,8 @@ std::string SignDetached(const std::string& message, const std::string& secretKe
   if (secretKey.size() != crypto_sign_SECRETKEYBYTES)
     throw std::invalid_argument("not an Ed25519 secret key");
   std::string signature(crypto_sign_BYTES, '\0');
-  crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
-                       Bytes(message), message.size(), Bytes(secretKey));
+  crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr, Bytes(message),
+                       message.size(), Bytes(secretKey));
   return signature;
 }
 
@@ -113,8 +113,8 @@ bool ReadKeyFile(const std::string& fileName, std::size_t keyBytes, std::string&
 bool ReleasePublicKey(const std::string& programFolder, std::string& key, std::string& error) {
   const std::string fileName = programFolder + kPublicKeyFileName;
   std::error_code ec;
-  const bool present = std::filesystem::symlink_status(fileName, ec).type() !=
-                       std::filesystem::file_type::not_found;
+  const bool present =
+      std::filesystem::symlink_status(fileName, ec).type() != std::filesystem::file_type::not_found;
   if (present || (ec && ec != std::errc::no_such_file_or_directory))
     return ReadKeyFile(fileName, kPublicKeyBytes, key, error);
   if (FromBase64(AUTOFETCH_PUBLIC_KEY, kPublicKeyBytes, key)) return true;

@@ -134,7 +134,8 @@ class THttpsSource : public IUpdateSource {
     if (curl == nullptr) return Fail(TFetch::Unreachable, "libcurl cannot be initialised");
     const std::string url = base_ + Escaped(curl, name);
     curl_slist* headers = nullptr;
-    if (!userId_.empty()) headers = curl_slist_append(headers, ("X-Selvane-User: " + userId_).c_str());
+    if (!userId_.empty())
+      headers = curl_slist_append(headers, ("X-Selvane-User: " + userId_).c_str());
     char curlError[CURL_ERROR_SIZE] = "";
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "https");
@@ -231,8 +232,8 @@ std::unique_ptr<IUpdateSource> OpenUpdateSource(const std::string& setting,
   if (source.empty()) return nullptr;
   if (StartsWithNoCase(source, "https://")) return std::make_unique<THttpsSource>(source, userId);
   if (source.find("://") != std::string::npos) return std::make_unique<TUnusableSource>(source);
-  const fs::path folder = fs::path(source).is_absolute() ? fs::path(source)
-                                                         : fs::path(programFolder) / source;
+  const fs::path folder =
+      fs::path(source).is_absolute() ? fs::path(source) : fs::path(programFolder) / source;
   return std::make_unique<TFolderSource>(folder.lexically_normal().string());
 }
 

@@ -180,8 +180,8 @@ bool IsUpgradeDue(const std::string& interval1, const std::string& interval2,
 }
 
 int VerifyManifest(const std::string& manifestBytes, const std::string& signatureText,
-                   const std::string& publicKey, const std::string& appCode,
-                   TManifest& manifest, std::string& error) {
+                   const std::string& publicKey, const std::string& appCode, TManifest& manifest,
+                   std::string& error) {
   std::string signature;
   if (!FromBase64(signatureText, kSignatureBytes, signature)) {
     error = "the signature file holds no signature";
@@ -249,8 +249,8 @@ int RunUpgradeCheck(const TUpgradeRequest& request) {
   if (fetched != TFetch::Ok) return FetchCode(fetched, AUTOFETCH_OVERFLOW);
 
   TManifest manifest;
-  if (int code = VerifyManifest(manifestBytes, signatureText, publicKey, request.AppCode, manifest,
-                                error);
+  if (int code =
+          VerifyManifest(manifestBytes, signatureText, publicKey, request.AppCode, manifest, error);
       code != 0)
     return code;
   RecordCheck(request.AppCode);

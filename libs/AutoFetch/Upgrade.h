@@ -40,8 +40,8 @@ int RunUpgradeCheck(const TUpgradeRequest& request);
 // The manifest of signature text and bytes, checked against the key before it is read at all,
 // then for the application. AUTOFETCH_MISMATCH, with the reason, when anything is wrong.
 int VerifyManifest(const std::string& manifestBytes, const std::string& signatureText,
-                   const std::string& publicKey, const std::string& appCode,
-                   TManifest& manifest, std::string& error);
+                   const std::string& publicKey, const std::string& appCode, TManifest& manifest,
+                   std::string& error);
 
 // An update in a folder (the staging folder, a release folder): its signed manifest and every
 // file of it at its size and hash. False, with the reason, when anything is missing or different.

@@ -39,7 +39,8 @@ int CallComponent(const std::string& appCode, const std::string& userId, bool no
     }
     if (start == nullptr || startNow == nullptr) {
       start = startNow = nullptr;
-      g_loadError = "업그레이드 모듈을 불러올 수 없습니다 (" + std::string(kLibraryName) + "): " + why;
+      g_loadError =
+          "업그레이드 모듈을 불러올 수 없습니다 (" + std::string(kLibraryName) + "): " + why;
       return kUpgradeNoComponent;
     }
   }

@@ -42,8 +42,8 @@ bool StartLauncher(std::string& error);
 
 // For tests: the call that stands for the component (nullptr: the component), and the
 // launcher's file (empty: LauncherFile()).
-using TStartUpgradeCall = std::function<int(const std::string& appCode, const std::string& userId,
-                                            bool now)>;
+using TStartUpgradeCall =
+    std::function<int(const std::string& appCode, const std::string& userId, bool now)>;
 void SetStartUpgradeCall(TStartUpgradeCall call);
 void SetLauncherFile(const std::string& fileName);
 

@@ -33,9 +33,9 @@ enum class TUpgradePeriod { EveryStart, Weekly, Monthly };
 
 struct TUpgradeChoice {
   TUpgradePeriod Period = TUpgradePeriod::EveryStart;
-  int Weekday = 0;  // 0 Monday ... 5 Saturday
-  int Day = 0;      // 0 the 1st ... 30 the 31st
-  std::string Text; // the current-setting text
+  int Weekday = 0;   // 0 Monday ... 5 Saturday
+  int Day = 0;       // 0 the 1st ... 30 the 31st
+  std::string Text;  // the current-setting text
 };
 
 // The weekday list ("월요일" ... "토요일") and the day list ("1 일" ... "9 일", "10일" ... "31일").

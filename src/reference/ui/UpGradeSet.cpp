@@ -37,8 +37,9 @@ TfrmUpGradeSet::TfrmUpGradeSet(QWidget* parent) : QDialog(parent) {
   setObjectName("frmUpGradeSet");
   setWindowTitle(QStringLiteral("자동 업그레이드 주기 설정"));
 
-  auto* intro = new QLabel(QStringLiteral("본 메뉴에서 설정한 주기에 따라 업그레이드 프로그램이\n"
-                                          "자동으로 실행되어 최근 프로그램으로 갱신 합니다."));
+  auto* intro =
+      new QLabel(QStringLiteral("본 메뉴에서 설정한 주기에 따라 업그레이드 프로그램이\n"
+                                "자동으로 실행되어 최근 프로그램으로 갱신 합니다."));
   intro->setObjectName("LblIntro");
 
   auto* period = new QGroupBox(QStringLiteral("주기설정"));
@@ -122,8 +123,8 @@ void TfrmUpGradeSet::FormCreate() {
       break;
   }
   LblCurrent->setText(QString::fromStdString(choice.Text));
-  for (QWidget* widget : std::initializer_list<QWidget*>{ExeRadio, WeekRadio, MonthRadio,
-                                                          WeekCombo, MonthCombo})
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{ExeRadio, WeekRadio, MonthRadio, WeekCombo, MonthCombo})
     Lock(widget, false);
   Okbtn->setEnabled(false);
 }

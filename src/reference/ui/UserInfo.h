@@ -17,9 +17,9 @@ class TFrmUser : public QDialog {
  public:
   explicit TFrmUser(QWidget* parent = nullptr);
 
-  QLineEdit* Edit1;  // "기존비밀번호:"
-  QLineEdit* Edit2;  // "새  비밀번호:"
-  QLineEdit* Edit3;  // "확인 비밀번호:"
+  QLineEdit* Edit1;      // "기존비밀번호:"
+  QLineEdit* Edit2;      // "새  비밀번호:"
+  QLineEdit* Edit3;      // "확인 비밀번호:"
   QPushButton* Button1;  // "확인"
   QPushButton* Button2;  // "종료"
 
