@@ -253,14 +253,19 @@ int RunUpgradeCheck(const TUpgradeRequest& request) {
           VerifyManifest(manifestBytes, signatureText, publicKey, request.AppCode, manifest, error);
       code != 0)
     return code;
-  RecordCheck(request.AppCode);
-  if (CompareVersions(manifest.Version, CurrentVersion(request, layout)) <= 0)
+  if (CompareVersions(manifest.Version, CurrentVersion(request, layout)) <= 0) {
+    RecordCheck(request.AppCode);
     return AUTOFETCH_NOTHING;
+  }
   for (const TManifestFile& file : manifest.Files)
     if (!TargetWritable(layout.Root, file.Path)) return AUTOFETCH_NOTHING;
 
+  // Only a check that came to an end counts: a failed one is tried again at the next start.
   const int code = Stage(*source, layout, manifest, manifestBytes, signatureText);
-  if (code != AUTOFETCH_READY) RemoveStaging(layout);
+  if (code == AUTOFETCH_READY)
+    RecordCheck(request.AppCode);
+  else
+    RemoveStaging(layout);
   return code;
 }
 
