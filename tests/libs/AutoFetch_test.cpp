@@ -1,10 +1,6 @@
 // The upgrade check against a folder source (and an https address nobody answers): what is
 // staged, what is refused, and what the interval lets through.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -12,24 +8,12 @@
 #include "AutoFetch.h"
 #include "Manifest.h"
 #include "libs/UpgradeFixture.h"
+#include "support/ClosedPort.h"
 
 namespace selvane::autofetch {
 namespace {
 
 using test::kRelease;
-
-// A loopback port on which nothing listens: bound once, then let go.
-int ClosedPort() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  ::close(fd);
-  return ntohs(address.sin_port);
-}
 
 class UpgradeCheck : public test::TUpgradeFixture {};
 
@@ -136,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Tampered, RefusedUpdate, ::testing::ValuesIn(kTampering
 TEST_F(UpgradeCheck, UnreachableSources) {
   Publish("1.5.4.2");
   for (const std::string& source :
-       {work_.Path() + "no-such-folder", "https://127.0.0.1:" + std::to_string(ClosedPort()) + "/",
+       {work_.Path() + "no-such-folder",
+        "https://127.0.0.1:" + std::to_string(test::ClosedLoopbackPort()) + "/",
         std::string("ftp://127.0.0.1/updates")}) {
     SetSource(source);
     EXPECT_EQ(Check(), AUTOFETCH_UNREACHABLE) << source;
@@ -156,9 +141,10 @@ TEST_F(UpgradeCheck, TheIntervalDecidesBeforeTheSourceIsAsked) {
   SetSource(work_.Path() + "no-such-folder");  // asking it would be 12
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("Software\\PATCHRUNGRADE\\DB", true));
-  ASSERT_TRUE(registry.WriteValues(
-      {{"Interval1", false, "WEEK", 0}, {"Interval2", false, "2", 0}, {"UpdateDt", false, "20260323", 0}}));
-  EXPECT_EQ(Check(), AUTOFETCH_NOTHING);  // checked on Monday already
+  ASSERT_TRUE(registry.WriteValues({{"Interval1", false, "WEEK", 0},
+                                    {"Interval2", false, "2", 0},
+                                    {"UpdateDt", false, "20260323", 0}}));
+  EXPECT_EQ(Check(), AUTOFETCH_NOTHING);          // checked on Monday already
   EXPECT_EQ(Check(true), AUTOFETCH_UNREACHABLE);  // "지금 업그레이드" asks all the same
 }
 
@@ -213,9 +199,9 @@ TEST(Manifest, FormatsAndReadsBack) {
                            {{"bin/selvane", 0755, 12, std::string(64, 'a')},
                             {"share/도움말 파일.txt", 0644, 0, std::string(64, '0')}}};
   const std::string text = FormatManifest(manifest);
-  EXPECT_EQ(text,
-            "selvane-update 1\napp DB\nversion 1.5.4.2\nfile 755 12 " + std::string(64, 'a') +
-                " bin/selvane\nfile 644 0 " + std::string(64, '0') + " share/도움말 파일.txt\n");
+  EXPECT_EQ(text, "selvane-update 1\napp DB\nversion 1.5.4.2\nfile 755 12 " + std::string(64, 'a') +
+                      " bin/selvane\nfile 644 0 " + std::string(64, '0') +
+                      " share/도움말 파일.txt\n");
   TManifest read;
   std::string error;
   ASSERT_TRUE(ParseManifest(text, read, error)) << error;
@@ -231,8 +217,7 @@ TEST(Manifest, RefusesWhatCouldHarmOrMislead) {
       {"dot part", head + "file 644 1 " + hash + " bin/./selvane\n"},
       {"backslash", head + "file 644 1 " + hash + " bin\\selvane\n"},
       {"control character", head + "file 644 1 " + hash + " bin/sel\tvane\n"},
-      {"same path twice",
-       head + "file 644 1 " + hash + " bin/a\nfile 644 1 " + hash + " bin/a\n"},
+      {"same path twice", head + "file 644 1 " + hash + " bin/a\nfile 644 1 " + hash + " bin/a\n"},
       {"short hash", head + "file 644 1 abc bin/a\n"},
       {"upper-case hash", head + "file 644 1 " + std::string(64, 'B') + " bin/a\n"},
       {"mode beyond permissions", head + "file 4755 1 " + hash + " bin/a\n"},

@@ -142,9 +142,7 @@ class Launcher : public UpgradeApply {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   // Which versions of the program ran, one a line.
-  std::string Ran() {
-    return Exists(work_.Path() + "ran") ? Read(work_.Path() + "ran") : "";
-  }
+  std::string Ran() { return Exists(work_.Path() + "ran") ? Read(work_.Path() + "ran") : ""; }
 
   std::string runtime_;
 };

@@ -61,8 +61,8 @@ class TUpgradeFixture : public ::testing::Test {
   autofetch::TUpgradeLayout Layout() const { return {Root(), "DB"}; }
 
   void SetSource(const std::string& source) {
-    ASSERT_TRUE(TIniFile(sandbox_.ProgramHome() + "SELVANE.ini")
-                    .WriteString("Upgrade", "Source", source));
+    ASSERT_TRUE(
+        TIniFile(sandbox_.ProgramHome() + "SELVANE.ini").WriteString("Upgrade", "Source", source));
   }
 
   static void Put(const std::string& path, const std::string& bytes, unsigned mode = 0644) {
