@@ -134,6 +134,11 @@ std::string Sha256Hex(const std::string& bytes) {
 bool HashFile(const std::string& fileName, std::uint64_t& size, std::string& sha256,
               std::string& error) {
   RequireSodium();
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(fileName, ec)) {
+    error = fileName + ": not a file";
+    return false;
+  }
   std::ifstream in(fileName, std::ios::binary);
   if (!in) {
     error = fileName + ": " + std::strerror(errno);

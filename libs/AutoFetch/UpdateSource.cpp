@@ -74,6 +74,8 @@ class TFolderSource : public IUpdateSource {
     if (!fs::is_directory(folder_, ec))
       return Fail(TFetch::Unreachable, folder_ + ": the update folder is not there");
     const std::string path = folder_ + name;
+    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec))
+      return Fail(TFetch::Missing, path + ": not a file");
     std::ifstream in(path, std::ios::binary);
     if (!in) {
       const bool missing = errno == ENOENT || errno == ENOTDIR;

@@ -92,7 +92,12 @@ bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
   bytes.clear();
   std::ifstream in(fileName, std::ios::binary);
   if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), {});
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+  } catch (const std::ios_base::failure&) {  // a folder opens, but reading it throws
+    bytes.clear();
+    return false;
+  }
   return !in.bad();
 }
 

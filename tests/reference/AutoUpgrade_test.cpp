@@ -29,8 +29,8 @@ class AutoUpgrade : public ::testing::Test {
     SetLauncherFile("");
   }
   void SetSource(const std::string& source) {
-    ASSERT_TRUE(TIniFile(sandbox_.ProgramHome() + "SELVANE.ini")
-                    .WriteString("Upgrade", "Source", source));
+    ASSERT_TRUE(
+        TIniFile(sandbox_.ProgramHome() + "SELVANE.ini").WriteString("Upgrade", "Source", source));
   }
 
   test::TSettingsSandbox sandbox_;
@@ -85,8 +85,8 @@ TEST_F(AutoUpgrade, ALauncherThatCannotStartLeavesTheProgramRunning) {
   EXPECT_FALSE(ActOnUpgradeResult(1));
   ASSERT_EQ(messages_.Messages().size(), 1u);
   EXPECT_EQ(messages_.Messages()[0].Kind, "error");
-  EXPECT_EQ(messages_.Messages()[0].Text,
-            "업그레이드 프로그램을 실행할 수 없습니다: " + launcher + ": No such file or directory");
+  EXPECT_EQ(messages_.Messages()[0].Text, "업그레이드 프로그램을 실행할 수 없습니다: " + launcher +
+                                              ": No such file or directory");
 }
 
 // The settings are read and the versions registered before the component is asked, with the
