@@ -127,10 +127,14 @@ bool ActOnUpgradeResult(int result) {
   return false;
 }
 
-bool RunUpgrade(bool now) {
+int CheckForUpgrade(bool now) {
   ReadUpgradeSettings();
   RegisterVersions();
-  return ActOnUpgradeResult(CallStartUpgrade(now));
+  return CallStartUpgrade(now);
+}
+
+bool RunUpgrade(bool now) {
+  return ActOnUpgradeResult(CheckForUpgrade(now));
 }
 
 }  // namespace selvane

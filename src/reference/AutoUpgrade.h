@@ -29,9 +29,11 @@ std::string UpgradeResultMessage(int result);
 // the launcher was started; a launcher that cannot be started is an error box.
 bool ActOnUpgradeResult(int result);
 
-// What the main window runs at creation and for "지금 업그레이드": reads the interval settings,
-// registers the versions, runs the check and acts on its result. True when the launcher was
-// started and the program must end.
+// The check as the program runs it: reads the interval settings, registers the versions and
+// calls the component. The result of StartUpgrade.
+int CheckForUpgrade(bool now);
+// What the main window runs at creation and for "지금 업그레이드": the check, then acting on its
+// result. True when the launcher was started and the program must end.
 bool RunUpgrade(bool now);
 
 // The launcher "patchrun" beside the running program file.

@@ -2,6 +2,7 @@
 // what it shows, what it stores, and "지금 업그레이드".
 #include "reference/ui/UpGradeSet.h"
 
+#include <sys/stat.h>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QSignalSpy>
 #include <fstream>
 #include <memory>
-#include <sys/stat.h>
 
 #include "MainFixture.h"
 #include "ModalDriver.h"
@@ -142,8 +142,7 @@ class TestUpGradeSet : public QObject {
     QTest::addColumn<bool>("launcherThere");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("ends");
-    QTest::newRow("unreachable") << 12 << true << QStringList{"서버에 접속할수 없습니다."}
-                                 << false;
+    QTest::newRow("unreachable") << 12 << true << QStringList{"서버에 접속할수 없습니다."} << false;
     QTest::newRow("nothing newer") << 2 << true << QStringList{} << false;
     QTest::newRow("launcher missing") << 1 << false << QStringList{"<launcher>"} << false;
     QTest::newRow("launcher started") << 1 << true << QStringList{} << true;
@@ -175,10 +174,11 @@ class TestUpGradeSet : public QObject {
 
     QCOMPARE(asked, QList<bool>{true});
     QStringList shown;
-    for (const std::string& text : program_->messages_.Texts()) shown << QString::fromStdString(text);
+    for (const std::string& text : program_->messages_.Texts())
+      shown << QString::fromStdString(text);
     if (messages == QStringList{"<launcher>"})
-      messages = QStringList{QString::fromStdString("업그레이드 프로그램을 실행할 수 없습니다: " +
-                                                    launcher + ": No such file or directory")};
+      messages = QStringList{QString::fromStdString(
+          "업그레이드 프로그램을 실행할 수 없습니다: " + launcher + ": No such file or directory")};
     QCOMPARE(shown, messages);
     QCOMPARE(closed.count(), ends ? 1 : 0);
     QCOMPARE(main.UpgradeLaunched, ends);

@@ -213,8 +213,8 @@ class TestUserInfo : public QObject {
       form.close();
     });
     QCOMPARE(messages_->Texts(),
-             (std::vector<std::string>{kQuestion, "비밀번호를 저장하지 못했습니다: " + expectedError,
-                                       kQuestion}));
+             (std::vector<std::string>{
+                 kQuestion, "비밀번호를 저장하지 못했습니다: " + expectedError, kQuestion}));
   }
 
  private:
