@@ -11,7 +11,6 @@
 #include "core/TextRoutines.h"
 
 namespace selvane::autofetch {
-namespace {
 
 namespace fs = std::filesystem;
 
@@ -47,29 +46,31 @@ class TSink {
   bool localFailed_ = false;
 };
 
-class TFolderSource : public IUpdateSource {
+TFetch TUpdateSource::Fetch(const std::string& name, std::uint64_t limit, std::string& bytes) {
+  bytes.clear();
+  TSink sink(&bytes, nullptr, limit);
+  return Transfer(name, sink);
+}
+
+TFetch TUpdateSource::FetchToFile(const std::string& name, const std::string& target,
+                                  std::uint64_t limit) {
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  if (!out) return Fail(TFetch::LocalWrite, target + ": " + std::strerror(errno));
+  TSink sink(nullptr, &out, limit);
+  TFetch result = Transfer(name, sink);
+  out.close();
+  if (result == TFetch::Ok && !out) return Fail(TFetch::LocalWrite, target + ": write error");
+  return result;
+}
+
+namespace {
+
+class TFolderSource : public TUpdateSource {
  public:
   explicit TFolderSource(std::string folder) : folder_(WithBackslash(folder)) {}
 
-  TFetch Fetch(const std::string& name, std::uint64_t limit, std::string& bytes) override {
-    bytes.clear();
-    TSink sink(&bytes, nullptr, limit);
-    return Copy(name, sink);
-  }
-
-  TFetch FetchToFile(const std::string& name, const std::string& target,
-                     std::uint64_t limit) override {
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!out) return Fail(TFetch::LocalWrite, target + ": " + std::strerror(errno));
-    TSink sink(nullptr, &out, limit);
-    TFetch result = Copy(name, sink);
-    out.close();
-    if (result == TFetch::Ok && !out) return Fail(TFetch::LocalWrite, target + ": write error");
-    return result;
-  }
-
- private:
-  TFetch Copy(const std::string& name, TSink& sink) {
+ protected:
+  TFetch Transfer(const std::string& name, TSink& sink) override {
     std::error_code ec;
     if (!fs::is_directory(folder_, ec))
       return Fail(TFetch::Unreachable, folder_ + ": the update folder is not there");
@@ -100,7 +101,7 @@ size_t WriteToSink(char* data, size_t size, size_t count, void* sink) {
   return static_cast<TSink*>(sink)->Put(data, size * count) ? size * count : 0;
 }
 
-class THttpsSource : public IUpdateSource {
+class THttpsSource : public TUpdateSource {
  public:
   THttpsSource(std::string base, std::string userId) : base_(std::move(base)) {
     if (base_.back() != '/') base_ += '/';
@@ -112,25 +113,8 @@ class THttpsSource : public IUpdateSource {
     ready_ = initialised;
   }
 
-  TFetch Fetch(const std::string& name, std::uint64_t limit, std::string& bytes) override {
-    bytes.clear();
-    TSink sink(&bytes, nullptr, limit);
-    return Get(name, sink);
-  }
-
-  TFetch FetchToFile(const std::string& name, const std::string& target,
-                     std::uint64_t limit) override {
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!out) return Fail(TFetch::LocalWrite, target + ": " + std::strerror(errno));
-    TSink sink(nullptr, &out, limit);
-    TFetch result = Get(name, sink);
-    out.close();
-    if (result == TFetch::Ok && !out) return Fail(TFetch::LocalWrite, target + ": write error");
-    return result;
-  }
-
- private:
-  TFetch Get(const std::string& name, TSink& sink) {
+ protected:
+  TFetch Transfer(const std::string& name, TSink& sink) override {
     if (!ready_) return Fail(TFetch::Unreachable, "libcurl cannot be initialised");
     CURL* curl = curl_easy_init();
     if (curl == nullptr) return Fail(TFetch::Unreachable, "libcurl cannot be initialised");
@@ -186,6 +170,7 @@ class THttpsSource : public IUpdateSource {
     }
   }
 
+ private:
   static std::string Escaped(CURL* curl, const std::string& path) {
     std::string url;
     std::size_t start = 0;
@@ -208,17 +193,14 @@ class THttpsSource : public IUpdateSource {
 };
 
 // A setting that names another kind of address: updates come over https only.
-class TUnusableSource : public IUpdateSource {
+class TUnusableSource : public TUpdateSource {
  public:
   explicit TUnusableSource(const std::string& setting) {
     error_ = setting + ": only folders and https:// addresses are update sources";
   }
-  TFetch Fetch(const std::string&, std::uint64_t, std::string&) override {
-    return TFetch::Unreachable;
-  }
-  TFetch FetchToFile(const std::string&, const std::string&, std::uint64_t) override {
-    return TFetch::Unreachable;
-  }
+
+ protected:
+  TFetch Transfer(const std::string&, TSink&) override { return TFetch::Unreachable; }
 };
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
@@ -227,7 +209,7 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
 
 }  // namespace
 
-std::unique_ptr<IUpdateSource> OpenUpdateSource(const std::string& setting,
+std::unique_ptr<TUpdateSource> OpenUpdateSource(const std::string& setting,
                                                 const std::string& programFolder,
                                                 const std::string& userId) {
   const std::string source = Trim(setting);

@@ -20,18 +20,21 @@ enum class TFetch {
   LocalWrite,   // the file could not be written here
 };
 
-class IUpdateSource {
+class TSink;
+
+class TUpdateSource {
  public:
-  virtual ~IUpdateSource() = default;
+  virtual ~TUpdateSource() = default;
   // The file name (a manifest path) into bytes, at most limit of them.
-  virtual TFetch Fetch(const std::string& name, std::uint64_t limit, std::string& bytes) = 0;
+  TFetch Fetch(const std::string& name, std::uint64_t limit, std::string& bytes);
   // The file name into the local file target (created or truncated), at most limit bytes.
-  virtual TFetch FetchToFile(const std::string& name, const std::string& target,
-                             std::uint64_t limit) = 0;
+  TFetch FetchToFile(const std::string& name, const std::string& target, std::uint64_t limit);
   // What went wrong with the last failed call, for the launcher's log and the tools.
   const std::string& Error() const { return error_; }
 
  protected:
+  // Hands the file's bytes to sink, piece by piece.
+  virtual TFetch Transfer(const std::string& name, TSink& sink) = 0;
   TFetch Fail(TFetch result, std::string why) {
     error_ = std::move(why);
     return result;
@@ -42,7 +45,7 @@ class IUpdateSource {
 // The source a setting names: an https:// address, else a folder (relative to the program
 // folder when not absolute). nullptr for an empty setting. The user ID goes to an https server
 // with every request.
-std::unique_ptr<IUpdateSource> OpenUpdateSource(const std::string& setting,
+std::unique_ptr<TUpdateSource> OpenUpdateSource(const std::string& setting,
                                                 const std::string& programFolder,
                                                 const std::string& userId);
 

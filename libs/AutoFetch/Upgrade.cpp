@@ -139,7 +139,7 @@ bool CheckIsDue(const TUpgradeRequest& request) {
                       registry.ReadString("UpdateDt").value_or(""), Today());
 }
 
-int Stage(IUpdateSource& source, const TUpgradeLayout& layout, const TManifest& manifest,
+int Stage(TUpdateSource& source, const TUpgradeLayout& layout, const TManifest& manifest,
           const std::string& manifestBytes, const std::string& signatureText) {
   RemoveStaging(layout);
   std::error_code ec;
@@ -224,7 +224,7 @@ bool VerifyUpdateFolder(const std::string& folder, const std::string& appCode,
 int RunUpgradeCheck(const TUpgradeRequest& request) {
   const std::string setting =
       TIniFile(request.ProgramFolder + "SELVANE.ini").ReadString("Upgrade", "Source", "");
-  std::unique_ptr<IUpdateSource> source =
+  std::unique_ptr<TUpdateSource> source =
       OpenUpdateSource(setting, request.ProgramFolder, request.UserId);
   if (source == nullptr) return AUTOFETCH_NOTHING;
 

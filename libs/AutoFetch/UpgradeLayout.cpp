@@ -47,9 +47,11 @@ bool WriteSyncedFile(const std::string& fileName, const std::string& bytes, std:
     if (ok) done += std::size_t(wrote);
   }
   ok = ok && ::fsync(fd) == 0;
-  if (!ok) error = fileName + ": " + std::strerror(errno ? errno : EIO);
   ok = ::close(fd) == 0 && ok;
-  if (!ok) ::unlink(fileName.c_str());
+  if (!ok) {
+    error = fileName + ": " + std::strerror(errno != 0 ? errno : EIO);
+    ::unlink(fileName.c_str());
+  }
   return ok;
 }
 
