@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "HttpsSource.h"
 #include "Upgrade.h"
 #include "core/Cp949.h"
 #include "core/Globals.h"
@@ -15,6 +16,7 @@ namespace {
 int Run(const char* appCode, const char* userId, bool now) {
   if (appCode == nullptr) return AUTOFETCH_FAILED;
   try {
+    autofetch::UseHttpsSources();
     autofetch::TUpgradeRequest request;
     request.AppCode = FromCp949(appCode);
     request.UserId = userId != nullptr ? FromCp949(userId) : "";

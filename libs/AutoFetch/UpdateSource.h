@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -20,7 +21,37 @@ enum class TFetch {
   LocalWrite,   // the file could not be written here
 };
 
-class TSink;
+// Copies bytes into a string or a file, refusing to go past the limit.
+class TSink {
+ public:
+  TSink(std::string* bytes, std::ofstream* file, std::uint64_t limit)
+      : bytes_(bytes), file_(file), limit_(limit) {}
+
+  bool Put(const char* data, std::size_t size) {
+    if (size > limit_ - written_) {
+      tooLarge_ = true;
+      return false;
+    }
+    written_ += size;
+    if (bytes_ != nullptr) {
+      bytes_->append(data, size);
+    } else if (!file_->write(data, std::streamsize(size))) {
+      localFailed_ = true;
+      return false;
+    }
+    return true;
+  }
+  bool TooLarge() const { return tooLarge_; }
+  bool LocalFailed() const { return localFailed_; }
+
+ private:
+  std::string* bytes_;
+  std::ofstream* file_;
+  std::uint64_t limit_;
+  std::uint64_t written_ = 0;
+  bool tooLarge_ = false;
+  bool localFailed_ = false;
+};
 
 class TUpdateSource {
  public:
@@ -41,6 +72,12 @@ class TUpdateSource {
   }
   std::string error_;
 };
+
+// https:// sources come with the component alone (HttpsSource.cpp, libcurl), so that the launcher,
+// the tools and the tests do not carry libcurl; without a maker such a setting is unreachable.
+using THttpsSourceMaker = std::unique_ptr<TUpdateSource> (*)(const std::string& address,
+                                                             const std::string& userId);
+void SetHttpsSourceMaker(THttpsSourceMaker maker);
 
 // The source a setting names: an https:// address, else a folder (relative to the program
 // folder when not absolute). nullptr for an empty setting. The user ID goes to an https server
