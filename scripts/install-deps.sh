@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build make pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   libsqlite3-dev sqlite3 libzip-dev zip unzip
+  libsodium-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev libfuzzer-14-dev clang-format
   fonts-nanum xvfb xauth x11-apps imagemagick

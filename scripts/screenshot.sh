@@ -20,8 +20,8 @@ out="${2:-docs/${window}-window.png}"
 build="${BUILD:-build}"
 
 case "$window" in
-  main | institution | password | wait | progress | recipients | program | send-receive) ;;
-  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program, send-receive)" >&2; exit 2 ;;
+  main | institution | password | wait | progress | recipients | program | send-receive | user | about | upgrade) ;;
+  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program, send-receive, user, about, upgrade)" >&2; exit 2 ;;
 esac
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -25,6 +25,19 @@ TEST(FileRoutines, ListsOrdinaryVisibleFilesOnly) {
   EXPECT_EQ(CountFiles(folder.Path() + "missing/"), 0);
 }
 
+// A folder opens as a stream but cannot be read: that is a missing file, not an exception.
+TEST(FileRoutines, ReadWholeFileOfAFolderOrNothingIsFalse) {
+  test::TTempFolder folder;
+  std::filesystem::create_directory(folder.Path() + "SELVANE.ini");
+  std::string bytes = "stale";
+  EXPECT_FALSE(ReadWholeFile(folder.Path() + "SELVANE.ini", bytes));
+  EXPECT_EQ(bytes, "");
+  EXPECT_FALSE(ReadWholeFile(folder.Path() + "missing", bytes));
+  folder.WriteFile("present", std::string("a\0b", 3));
+  EXPECT_TRUE(ReadWholeFile(folder.Path() + "present", bytes));
+  EXPECT_EQ(bytes, std::string("a\0b", 3));
+}
+
 TEST(FileRoutines, DeleteAllFilesKeepsFoldersAndHiddenFiles) {
   test::TTempFolder folder;
   folder.WriteFile("A", "a");

@@ -1,15 +1,21 @@
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <fstream>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "UiTest.h"
 #include "core/Clock.h"
 #include "core/Query.h"
 #include "core/Registry.h"
 #include "core/ui/Main.h"
 #include "core/ui/Program.h"
+#include "edi/EdiLibrary.h"
+#include "support/ClosedPort.h"
 #include "support/RecipientRow.h"
 #include "transfer/HolidayCalendar.h"
 
@@ -145,8 +151,8 @@ class TestMainCommands : public QObject {
     QCOMPARE(QString::fromStdString(reg.ReadString("AppTypeCode").value_or("-")), expected);
   }
 
-  // Communication type 0 brings the upgrade settings item (not usable until the upgrade
-  // component is part of the program); any other type or none leaves the menu as it is.
+  // Communication type 0 brings the upgrade settings item; any other type or none leaves the
+  // menu as it is.
   void upgradeItemOnlyForTypeZero_data() {
     QTest::addColumn<QString>("comm");
     QTest::addColumn<bool>("item");
@@ -167,7 +173,79 @@ class TestMainCommands : public QObject {
     if (!item) return;
     QCOMPARE(settings.last()->text(), QString("자동업그레이드설정"));
     QCOMPARE(settings.last()->data().toInt(), 100);
-    QVERIFY(!settings.last()->isEnabled());
+    QVERIFY(settings.last()->isEnabled());
+  }
+
+  // With communication type 0 the creation runs the upgrade check through the component:
+  // nothing to do is silent, an unreachable server is told and the window opens all the same.
+  void upgradeCheckAtCreation_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("no source: nothing to do") << "" << QStringList{};
+    QTest::newRow("unreachable server")
+        << QString("https://127.0.0.1:%1/updates").arg(test::ClosedLoopbackPort())
+        << QStringList{"서버에 접속할수 없습니다."};
+  }
+  void upgradeCheckAtCreation() {
+    QFETCH(QString, source);
+    QFETCH(QStringList, messages);
+    program_->sandbox_.WriteRegistry(
+        "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Selvane.exe\\NetPost32\\Comm]\n"
+        "\"COM-TYPE\"=dword:00000000\n");
+    QVERIFY(TIniFile(IniFileName).WriteString("Upgrade", "Source", source.toStdString()));
+    program_->messages_.Clear();
+    TFrmMain main;
+    QStringList shown;
+    for (const std::string& text : program_->messages_.Texts())
+      shown << QString::fromStdString(text);
+    QCOMPARE(shown, messages);
+    QVERIFY(!main.UpgradeLaunched);
+    main.show();
+    QVERIFY(main.isVisible());
+    TRegistry registry;  // the versions were registered for the component
+    QVERIFY(registry.OpenKey("Software\\PATCHRUNGRADE\\DB\\Setup.exe", false));
+    QCOMPARE(registry.ReadString("Ver").value_or(""), std::string("1.5.4.1"));
+  }
+
+  void aboutBoxFromItsItem() {
+    bool seen = false;
+    test::WhenModal<QDialog>([&](QDialog& box) {
+      QCOMPARE(box.windowTitle(), QString("프로그램정보"));
+      QCOMPARE(box.findChild<QLabel*>("ProductName")->text(),
+               QString("코렉스텔레콤 보건노르바 프로그램"));
+      QCOMPARE(box.findChild<QLabel*>("Comments")->text(), QString("비고: 보건업무에 사용"));
+      QVERIFY(!box.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+      QTest::mouseClick(box.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+      seen = true;
+    });
+    main_->MenuAction("MnuAbout")->trigger();
+    QVERIFY(seen);
+  }
+
+  void passwordWindowFromItsItem() {
+    bool seen = false;
+    test::WhenModal<QDialog>([&](QDialog& form) {
+      QCOMPARE(form.windowTitle(), QString("사용자비밀번호"));
+      QTest::mouseClick(form.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+      seen = true;
+    });
+    main_->MenuAction("MnuUser")->trigger();
+    QVERIFY(seen);
+    QVERIFY(program_->messages_.Messages().empty());
+  }
+
+  // The tool-bar button opens the EDI component's own dialog; a saved user ID is the program's
+  // at once.
+  void communicationSettingsFromTheToolBar() {
+    test::WhenModal<QDialog>([&](QDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QString("통신환경설정"));
+      dialog.findChild<QLineEdit*>("EdLoginID")->setText("OFFICE07");
+      QTest::mouseClick(dialog.findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
+    });
+    main_->findChild<QAction*>("BtnEnv")->trigger();
+    QCOMPARE(EdiLoginId, std::string("OFFICE07"));
+    QCOMPARE(ReadEdiLoginId(), std::string("OFFICE07"));
+    QVERIFY(program_->messages_.Messages().empty());
   }
 
   // The holiday files are read when the window is created: a damaged line is shown, and the

@@ -1,6 +1,7 @@
 // uishot [--home DIR] WINDOW FILE.png: shows one window of the program and saves what it
 // paints. WINDOW is main, institution, password, wait, progress, recipients or send-receive
-// (the send/receive window after a receive in test mode, on the files of the receive folder).
+// (the send/receive window after a receive in test mode, on the files of the receive folder),
+// user (the password window), about, or upgrade (the upgrade settings, weekly on Wednesday).
 #include <QApplication>
 #include <QDialog>
 #include <QPixmap>
@@ -22,7 +23,11 @@
 #include "core/ui/WaitMsg.h"
 #include "edi/Exchange.h"
 #include "edi/ui/NorVaEdi.h"
+#include "reference/UpgradeSettings.h"
+#include "reference/ui/About.h"
 #include "reference/ui/KiGwan.h"
+#include "reference/ui/UpGradeSet.h"
+#include "reference/ui/UserInfo.h"
 #include "transfer/OrderEditing.h"
 #include "transfer/OrderRecipients.h"
 #include "transfer/ui/TransSub.h"
@@ -120,7 +125,8 @@ int main(int argc, char** argv) {
   }
   if (args.size() != 2) {
     std::cerr << "usage: uishot [--home DIR] "
-                 "main|institution|password|wait|progress|recipients|send-receive "
+                 "main|institution|password|wait|progress|recipients|send-receive|user|about|"
+                 "upgrade "
                  "FILE.png\n";
     return 2;
   }
@@ -175,6 +181,15 @@ int main(int argc, char** argv) {
     picture = waitMsg.WaitWindow()->grab();
   } else if (window == "recipients") {
     picture = RecipientListPicture();
+  } else if (window == "user" || window == "about" || window == "upgrade") {
+    UpgradeSettings = {"WEEK", "4", ""};
+    std::unique_ptr<QDialog> form;
+    if (window == "user") form = std::make_unique<TFrmUser>();
+    if (window == "about") form = std::make_unique<TAboutBox>();
+    if (window == "upgrade") form = std::make_unique<TfrmUpGradeSet>();
+    form->show();
+    Settle();
+    picture = form->grab();
   } else {
     std::cerr << "uishot: unknown window " << window << '\n';
     return 2;

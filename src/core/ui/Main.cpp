@@ -28,7 +28,10 @@
 #include "core/ui/Program.h"
 #include "edi/EdiLibrary.h"
 #include "edi/ui/ExchangeCommands.h"
+#include "reference/AutoUpgrade.h"
 #include "reference/ui/CodeTableCommands.h"
+#include "reference/ui/OtherCommands.h"
+#include "reference/ui/UpGradeSet.h"
 #include "transfer/HolidayCalendar.h"
 #include "transfer/ui/DataCommands.h"
 #include "transfer/ui/PrintCommand.h"
@@ -57,6 +60,7 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
   WireExchangeCommands(*this);
   WirePrintCommand(*this);
   WireDataCommands(*this);
+  WireOtherCommands(*this);
 
   auto* background = new QWidget(this);
   background->setObjectName("Background");
@@ -245,12 +249,22 @@ void TFrmMain::FormCreate() {
   InitHolidayLists();  // the order windows check their dates against them
   ComType = ReadComType();
   if (ComType == 0) {
-    // The upgrade settings and the upgrade check come with the upgrade component; until then the
-    // item is there but not usable.
     QAction* upgrade =
-        AddItem(findChild<QMenu*>("MnuSettings"), "MnuUpgrade", "자동업그레이드설정", false);
+        AddItem(findChild<QMenu*>("MnuSettings"), "MnuUpgrade", "자동업그레이드설정", true);
     upgrade->setData(100);
+    connect(upgrade, &QAction::triggered, this, [this] {
+      if (RunUpgradeSettings(this)) EndForUpgrade();
+    });
+    // The data module does not exist yet: a launched upgrade ends the program before it opens
+    // the database.
+    UpgradeLaunched = RunUpgrade(false);
   }
+}
+
+void TFrmMain::EndForUpgrade() {
+  UpgradeLaunched = true;
+  hide();
+  FormClose();
 }
 
 void TFrmMain::WireCommands() {

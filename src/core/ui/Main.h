@@ -41,6 +41,8 @@ class TFrmMain : public QMainWindow {
   QLabel* StatusPanels[3];
   // The communication type read at creation; -1 when the setting is missing.
   int ComType = -1;
+  // The upgrade launcher was started (at creation or by "지금 업그레이드"): the program ends.
+  bool UpgradeLaunched = false;
   // The notice panel along the right edge and its browser (made when the window is first shown).
   QWidget* PnlNotice;
   QWebEngineView* WebNotice = nullptr;
@@ -68,6 +70,8 @@ class TFrmMain : public QMainWindow {
   void ShowNotice();
   void NoticeLoadFinished(bool ok);
   void SendClick(int mode);
+  // Ends the program for the launcher, without the exit question.
+  void EndForUpgrade();
   void RecvClick(int mode);
 
   std::function<void(int mode)> openNorvaEdi_;

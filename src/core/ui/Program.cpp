@@ -135,6 +135,7 @@ int RunProgram(int argc, char** argv) {
   if (!PassStartPassword()) return 0;
 
   TFrmMain main;
+  if (main.UpgradeLaunched) return 0;  // the launcher replaces the program's files now
   TDModule dataModule;
   if (!OpenDataModule(dataModule)) return 1;
 

@@ -72,15 +72,19 @@ void TfrmUserInput::SetLabelText(const std::string& text) {
   LblPrompt->setText(QString::fromStdString(text));
 }
 
-void TfrmUserInput::SetMaskChar(char mask) {
+void SetPasswordMask(QLineEdit& edit, char mask) {
   if (mask == '\0') {
-    EdtInput->setEchoMode(QLineEdit::Normal);
-    EdtInput->setStyleSheet(QString());
+    edit.setEchoMode(QLineEdit::Normal);
+    edit.setStyleSheet(QString());
     return;
   }
-  EdtInput->setEchoMode(QLineEdit::Password);
-  EdtInput->setStyleSheet(
+  edit.setEchoMode(QLineEdit::Password);
+  edit.setStyleSheet(
       QStringLiteral("QLineEdit { lineedit-password-character: %1; }").arg(int(mask)));
+}
+
+void TfrmUserInput::SetMaskChar(char mask) {
+  SetPasswordMask(*EdtInput, mask);
 }
 
 void TfrmUserInput::SetCompare(bool compare, const std::string& expected) {

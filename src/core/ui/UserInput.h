@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace selvane {
 
+// Shows mask for every typed character of edit; '\0' shows the text itself.
+void SetPasswordMask(QLineEdit& edit, char mask);
+
 class TfrmUserInput : public QDialog {
   Q_OBJECT
 
