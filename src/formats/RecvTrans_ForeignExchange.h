@@ -1,5 +1,5 @@
-// Reader of the foreign-exchange bank result file (bank 05): the standard result file, except that the
-// header carries the institution's bank ID on the network (BCode) where the standard one has
+// Reader of the foreign-exchange bank result file (bank 05): the standard result file, except that
+// the header carries the institution's bank ID on the network (BCode) where the standard one has
 // its user number.
 #pragma once
 

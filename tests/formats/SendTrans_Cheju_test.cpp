@@ -22,8 +22,9 @@ class SendJejuTest : public ::testing::Test {
   void SetUp() override {
     folder_.AddInstitution({.Name = "제주시청", .BankId = "35", .Corcode = "JEJU0001"});
     for (auto [id, name] : {std::pair{"01", "기초생활수급자생계급여"}, {"02", "1인가구생계급여"}})
-      folder_.Dm.Database.Execute("INSERT INTO TBLargeItem (LargeItmId, LargeItmNm) VALUES (?1, ?2)",
-                                  {TValue(id), TValue(name)});
+      folder_.Dm.Database.Execute(
+          "INSERT INTO TBLargeItem (LargeItmId, LargeItmNm) VALUES (?1, ?2)",
+          {TValue(id), TValue(name)});
     folder_.Dm.Database.Commit();
   }
 
@@ -38,8 +39,8 @@ TEST_F(SendJejuTest, RecordsWithTheItemNameAndTheFundCategory) {
   folder_.AddOrder({.ItemId = "01"});
   folder_.AddOrder({.ItemId = "02"});
   folder_.AddOrder({.ItemId = "09"});  // an item without a row in the item table
-  folder_.AddRecipient({.ItemId = "01", .BankId = "35", .BankNo = "11-02-123456", .Won = 150000,
-                        .JaGubun = 3});
+  folder_.AddRecipient(
+      {.ItemId = "01", .BankId = "35", .BankNo = "11-02-123456", .Won = 150000, .JaGubun = 3});
   folder_.AddRecipient({.ItemId = "02", .BankId = "04", .BankNo = "123-4567-8901", .Won = 2500});
   folder_.AddRecipient({.ItemId = "09", .BankId = "04", .BankNo = "555", .Won = 7, .JaGubun = 0});
   ASSERT_TRUE(Build());
@@ -104,10 +105,11 @@ TEST_F(SendJejuTest, AnEmptyBatchCountsTheHeaderAndTheEnd) {
   SendTrans_Cheju(batch, view);
   auto lines = test::SplitCrLf(folder.ReadFile("SND01"));
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[2], "E"
-                      "000002"
-                      "000000000000" +
-                          kEndZeros + std::string(23, ' '));
+  EXPECT_EQ(lines[2],
+            "E"
+            "000002"
+            "000000000000" +
+                kEndZeros + std::string(23, ' '));
 }
 
 TEST_F(SendJejuTest, AFundCategoryOfMoreThanTwoDigitsIsHeldBack) {
@@ -120,9 +122,9 @@ TEST_F(SendJejuTest, AFundCategoryOfMoreThanTwoDigitsIsHeldBack) {
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[2].substr(66, 2), "99");
   EXPECT_EQ(view_.Warnings,
-            (std::vector<std::string>{
-                kHeldBackHeading, "자금구분코드가 두 자리 숫자가 아닙니다: 홍길동 04 222 100",
-                "자금구분코드가 두 자리 숫자가 아닙니다: 홍길동 04 333 -1"}));
+            (std::vector<std::string>{kHeldBackHeading,
+                                      "자금구분코드가 두 자리 숫자가 아닙니다: 홍길동 04 222 100",
+                                      "자금구분코드가 두 자리 숫자가 아닙니다: 홍길동 04 333 -1"}));
   EXPECT_EQ(written_.Recipients.size(), 1u);
 }
 
@@ -135,11 +137,11 @@ TEST_F(SendJejuTest, AUserNumberLongerThanEightBytesRefusesThatInstitutionsBatch
   const auto order2 = folder_.AddOrder({.KigwanId = 2});
   const auto recipient2 = folder_.AddRecipient({.KigwanId = 2, .BankNo = "222"});
   ASSERT_TRUE(Build());
-  EXPECT_EQ(view_.Warnings,
-            (std::vector<std::string>{kHeldBackHeading,
-                                      "사용자번호가 제주은행 송신 파일의 8자리보다 깁니다: 제주시청 "
-                                      "JEJU00001 (이 기관의 이체는 보내지 않고 송신대기로 "
-                                      "남깁니다)"}));
+  EXPECT_EQ(view_.Warnings, (std::vector<std::string>{
+                                kHeldBackHeading,
+                                "사용자번호가 제주은행 송신 파일의 8자리보다 깁니다: 제주시청 "
+                                "JEJU00001 (이 기관의 이체는 보내지 않고 송신대기로 "
+                                "남깁니다)"}));
   EXPECT_EQ(test::SplitCrLf(folder_.SendFile("SND02")).size(), 4u);
   EXPECT_FALSE(std::filesystem::exists(SendDir + "SND01"));
   EXPECT_EQ(written_.Orders, std::vector<std::int64_t>{order2});
@@ -152,8 +154,9 @@ TEST_F(SendJejuTest, AUserNumberLongerThanEightBytesRefusesThatInstitutionsBatch
   folder_.Dm.Database.Commit();
   view_ = test::TRecordedExchange();
   EXPECT_FALSE(Build());
-  EXPECT_EQ(view_.Status, (std::vector<test::TStatusLine>{{"자금이체 파일 생성중입니다.", false},
-                                                          {"생성된 송신 파일이 없습니다.", false}}));
+  EXPECT_EQ(view_.Status,
+            (std::vector<test::TStatusLine>{{"자금이체 파일 생성중입니다.", false},
+                                            {"생성된 송신 파일이 없습니다.", false}}));
   EXPECT_EQ(view_.Warnings.size(), 2u);
 }
 

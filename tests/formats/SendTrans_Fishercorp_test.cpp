@@ -46,37 +46,42 @@ std::vector<std::string> Records(const test::TSendFolder& folder) {
 std::string Header(const std::string& corcodeAndBank, const std::string& aDate,
                    const std::string& mark) {
   return "SC2" + corcodeAndBank + aDate +
-         "1211"              // payment date MMDD
-         "10101012345    "   // withdrawal account
-         "        " " 1 "     // 41-51
-         "0012"              // branch
-         "QOREX " + mark +   // 56-62
-         "          "        // 63-72
+         "1211"             // payment date MMDD
+         "10101012345    "  // withdrawal account
+         "        "
+         " 1 "   // 41-51
+         "0012"  // branch
+         "QOREX " +
+         mark +        // 56-62
+         "          "  // 63-72
          "'%  ";
 }
 
 // The data records of the two recipients, MARK being position 77.
 std::vector<std::string> Data(const std::string& mark) {
-  return {"D04"
-          "123456789012   "
-          "40"
-          "00000150000"
-          "11"
-          " "
-          "    "
-          "          "
-          "6001011234567   20261211"
-          "    " + mark + " ",
-          "D07"
-          "10102000001    "
-          "40"
-          "00000002500"
-          "11"
-          " "
-          "    "
-          "          "
-          "6001011234567   20261211"
-          "    " + mark + " "};
+  return {
+      "D04"
+      "123456789012   "
+      "40"
+      "00000150000"
+      "11"
+      " "
+      "    "
+      "          "
+      "6001011234567   20261211"
+      "    " +
+          mark + " ",
+      "D07"
+      "10102000001    "
+      "40"
+      "00000002500"
+      "11"
+      " "
+      "    "
+      "          "
+      "6001011234567   20261211"
+      "    " +
+          mark + " "};
 }
 
 const std::string kEnd =
