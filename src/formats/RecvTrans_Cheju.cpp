@@ -8,26 +8,19 @@ namespace selvane {
 namespace {
 
 void Header(TResultReader& reader, std::string_view record, int recordNo) {
-  std::string bankId, corCode;
-  if (!DecodeField(ReadField(kJejuHeader, &TJejuHeaderValues::BankID, record), bankId) ||
-      !DecodeField(Trim(ReadField(kJejuHeader, &TJejuHeaderValues::Corcode, record)), corCode)) {
-    reader.Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
-    return;
-  }
-  reader.Header(recordNo, record, bankId, corCode);
+  HeaderOf(reader, record, recordNo, ReadField(kJejuHeader, &TJejuHeaderValues::BankID, record),
+           ReadField(kJejuHeader, &TJejuHeaderValues::Corcode, record));
 }
 
 void Data(TResultReader& reader, std::string_view record, int recordNo) {
-  const TJejuDataValues fields = ReadRecord(kJejuData, record);
-  std::string bankId, account, result;
-  if (!DecodeField(*fields.BankId, bankId) || !DecodeField(Trim(*fields.BankNo), account) ||
-      !DecodeField(*fields.Result, result)) {
-    if (reader.CanApply(recordNo, record))
-      reader.Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+  const TJejuDataValues values = ReadRecord(kJejuData, record);
+  TDataFields fields;
+  if (!DecodeDataFields(reader, record, recordNo, *values.BankId, *values.BankNo, *values.Result,
+                        fields))
     return;
-  }
   // No second amount in this format.
-  reader.Data(recordNo, record, bankId, account, TextToMoney(*fields.Monecy), result);
+  reader.Data(recordNo, record, fields.BankId, fields.Account, TextToMoney(*values.Monecy),
+              fields.Result);
 }
 
 void End(TResultReader& reader, std::string_view record, int recordNo) {

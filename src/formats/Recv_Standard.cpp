@@ -9,29 +9,21 @@ namespace {
 
 template <TInstitutionCode Which>
 void Header(TResultReader& reader, std::string_view record, int recordNo) {
-  std::string bankId, code;
-  if (!DecodeField(ReadField(kStandardHeader, &TStandardHeaderValues::BankID, record), bankId) ||
-      !DecodeField(Trim(ReadField(kStandardHeader, &TStandardHeaderValues::Corcode, record)),
-                   code)) {
-    reader.Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
-    return;
-  }
-  reader.Header(recordNo, record, bankId, code, Which);
+  HeaderOf(reader, record, recordNo,
+           ReadField(kStandardHeader, &TStandardHeaderValues::BankID, record),
+           ReadField(kStandardHeader, &TStandardHeaderValues::Corcode, record), Which);
 }
 
 void Data(TResultReader& reader, std::string_view record, int recordNo) {
-  const TStandardDataValues fields = ReadRecord(kStandardData, record);
-  std::string bankId, account, result;
-  if (!DecodeField(*fields.BankId, bankId) || !DecodeField(Trim(*fields.BankNo), account) ||
-      !DecodeField(*fields.Result, result)) {
-    if (reader.CanApply(recordNo, record))
-      reader.Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+  const TStandardDataValues values = ReadRecord(kStandardData, record);
+  TDataFields fields;
+  if (!DecodeDataFields(reader, record, recordNo, *values.BankId, *values.BankNo, *values.Result,
+                        fields))
     return;
-  }
-  TMoney amount = TextToMoney(*fields.Monecy);
-  TMoney second = TextToMoney(*fields.Monecy2);
+  TMoney amount = TextToMoney(*values.Monecy);
+  TMoney second = TextToMoney(*values.Monecy2);
   if (second != amount) amount += second;
-  reader.Data(recordNo, record, bankId, account, amount, result);
+  reader.Data(recordNo, record, fields.BankId, fields.Account, amount, fields.Result);
 }
 
 void End(TResultReader& reader, std::string_view record, int recordNo) {

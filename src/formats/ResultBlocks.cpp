@@ -17,6 +17,27 @@ bool DecodeField(std::string_view cp949, std::string& utf8) {
   return TryFromCp949(cp949, utf8);
 }
 
+void HeaderOf(TResultReader& reader, std::string_view record, int recordNo, std::string_view bankId,
+              std::string_view code, TInstitutionCode which) {
+  std::string bank, institution;
+  if (!DecodeField(bankId, bank) || !DecodeField(Trim(code), institution)) {
+    reader.Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
+    return;
+  }
+  reader.Header(recordNo, record, bank, institution, which);
+}
+
+bool DecodeDataFields(TResultReader& reader, std::string_view record, int recordNo,
+                      std::string_view bankId, std::string_view account, std::string_view result,
+                      TDataFields& fields) {
+  if (DecodeField(bankId, fields.BankId) && DecodeField(Trim(account), fields.Account) &&
+      DecodeField(result, fields.Result))
+    return true;
+  if (reader.CanApply(recordNo, record))
+    reader.Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+  return false;
+}
+
 std::optional<int> FieldWholeNumber(std::string_view field) {
   std::string text = Trim(field);
   if (text.empty() || !IsAllDigits(text) || text.size() > 9) return std::nullopt;

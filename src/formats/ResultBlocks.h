@@ -30,6 +30,20 @@ TResultReport ReadResultBlocks(const std::string& fileName, TDModule& dm,
 // The text of a result field as UTF-8; false for bytes that are not CP949.
 bool DecodeField(std::string_view cp949, std::string& utf8);
 
+// A header's bank code and trimmed institution code as UTF-8 and handed to the reader; bytes
+// that are not CP949 select no institution, with the reason.
+void HeaderOf(TResultReader& reader, std::string_view record, int recordNo, std::string_view bankId,
+              std::string_view code, TInstitutionCode which = TInstitutionCode::CorCode);
+
+// A data record's bank code, trimmed account and result code as UTF-8; false, with the record
+// counted and reported, when one of them is not CP949.
+struct TDataFields {
+  std::string BankId, Account, Result;
+};
+bool DecodeDataFields(TResultReader& reader, std::string_view record, int recordNo,
+                      std::string_view bankId, std::string_view account, std::string_view result,
+                      TDataFields& fields);
+
 // The whole number of a field, blanks around it allowed; nullopt when it is not one.
 std::optional<int> FieldWholeNumber(std::string_view field);
 

@@ -4,7 +4,6 @@
 #include "formats/RecvTrans_Cheju.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "core/Clock.h"
 #include "core/FileRoutines.h"
@@ -82,8 +81,12 @@ TEST_F(RecvJejuTest, ResultsAreRecordedAndTheCountLeavesOutHeaderAndEnd) {
 
 TEST_F(RecvJejuTest, RecordsThatDoNotMatchArePassedOverWithTheirReason) {
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-  folder_.AddInstitution({.Id = 2, .Name = "서귀포시청", .BankId = "35", .Corcode = "JEJU0002",
-                          .SendName = "SND02", .RecvName = "RCV02"});
+  folder_.AddInstitution({.Id = 2,
+                          .Name = "서귀포시청",
+                          .BankId = "35",
+                          .Corcode = "JEJU0002",
+                          .SendName = "SND02",
+                          .RecvName = "RCV02"});
   folder_.AddOrder({.KigwanId = 2, .State = 2});
   folder_.AddRecipient({.KigwanId = 2, .BankNo = "555", .Won = 300, .State = 2});
   struct TCase {
@@ -123,8 +126,8 @@ TEST_F(RecvJejuTest, AUserNumberCutToEightFindsNoInstitution) {
 TEST_F(RecvJejuTest, AnEndCountBelowTwoOrCutMakesTheFileNotWhole) {
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
   const std::string data = D("04", "12345", "0000000300", "0000");
-  for (const std::string& bytes : {S() + data + E("000001"), S() + data + E("000003").substr(0, 60),
-                                   S() + data}) {
+  for (const std::string& bytes :
+       {S() + data + E("000001"), S() + data + E("000003").substr(0, 60), S() + data}) {
     auto report = Read(bytes);
     EXPECT_FALSE(report.Complete) << bytes;
   }
@@ -144,8 +147,12 @@ TEST_F(RecvJejuTest, AnEndCountThatIsNotANumberFailsTheWholeReceiveRun) {
   folder_.Dm.Database.Rollback();
 
   // A whole file read before it in the same run keeps nothing either.
-  folder_.AddInstitution({.Id = 3, .Name = "서귀포시청", .BankId = "35", .Corcode = "JEJU0003",
-                          .SendName = "SND03", .RecvName = "RCV03"});
+  folder_.AddInstitution({.Id = 3,
+                          .Name = "서귀포시청",
+                          .BankId = "35",
+                          .Corcode = "JEJU0003",
+                          .SendName = "SND03",
+                          .RecvName = "RCV03"});
   folder_.AddOrder({.KigwanId = 3, .State = 2});
   folder_.AddRecipient({.KigwanId = 3, .BankNo = "777", .Won = 300, .State = 2});
   folder_.WriteRecvFile("RCV01", S() + D("04", "12345", "0000000300", "0000") + E("000003"));
@@ -162,29 +169,13 @@ TEST_F(RecvJejuTest, AnEndCountThatIsNotANumberFailsTheWholeReceiveRun) {
   EXPECT_EQ(Files(RecvDir), (std::vector<std::string>{"RCV01", "RCV03"}));
 }
 
-TEST_F(RecvJejuTest, AFailedCommitKeepsNothingAndTheFile) {
-  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-  folder_.WriteRecvFile("RCV01", S() + D("04", "12345", "0000000300", "0000") + E("000003"));
-  sqlite3_commit_hook(
-      folder_.Dm.Database.Handle(), [](void*) { return 1; }, nullptr);
-  EXPECT_FALSE(ApplyResultFiles(folder_.Dm, view_));
-  sqlite3_commit_hook(folder_.Dm.Database.Handle(), nullptr, nullptr);
-  ASSERT_FALSE(view_.Status.empty());
-  EXPECT_TRUE(view_.Status.back().IsError);
-  EXPECT_EQ(view_.Status.back().Text.rfind("수신 자료 처리 실패. ", 0), 0u)
-      << view_.Status.back().Text;
-  EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
-  EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCV01"});
-}
-
 TEST_F(RecvJejuTest, TheSeedFile) {
   // As the fuzz target's institution of bank 35.
   folder_.Dm.Database.Execute("UPDATE KiGwan SET CorCode = 'CORP35'");
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
   folder_.AddRecipient({.BankId = "35", .BankNo = "12345678901", .Won = 150000, .State = 2});
-  auto report =
-      RecvTrans_Cheju(std::string(SELVANE_TEST_DATA) + "/jeju_result_two_recipients.dat",
-                      folder_.Dm);
+  auto report = RecvTrans_Cheju(std::string(SELVANE_TEST_DATA) + "/jeju_result_two_recipients.dat",
+                                folder_.Dm);
   EXPECT_TRUE(report.Complete);
   EXPECT_EQ(report.Applied, 2);
   EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"0000", "9999"}));

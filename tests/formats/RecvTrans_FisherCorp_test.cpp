@@ -3,10 +3,8 @@
 #include "formats/RecvTrans_FisherCorp.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "core/Clock.h"
-#include "core/FileRoutines.h"
 #include "core/Globals.h"
 #include "edi/EDIRecv.h"
 #include "formats/RecvTrans_ForeignExchange.h"
@@ -31,8 +29,8 @@ class RecvFisheriesTest : public ::testing::TestWithParam<TFamily> {
   void SetUp() override {
     SetClock(TDateTime{{2026, 12, 10}, 9, 0, 0});
     bank_ = GetParam().bank;
-    folder_.AddInstitution({.Name = "완도군청", .BankId = bank_, .Corcode = "CORP01",
-                            .Bcode = "SUHYUP1"});
+    folder_.AddInstitution(
+        {.Name = "완도군청", .BankId = bank_, .Corcode = "CORP01", .Bcode = "SUHYUP1"});
     folder_.AddOrder({.State = 2});
   }
   void TearDown() override { SetClock(std::nullopt); }
@@ -91,8 +89,13 @@ TEST_P(RecvFisheriesTest, TheUserNumberInTheHeaderSelectsNoInstitution) {
 }
 
 TEST_P(RecvFisheriesTest, ARecipientOfAnotherInstitutionIsNotTaken) {
-  folder_.AddInstitution({.Id = 2, .Name = "목포시청", .BankId = bank_, .Corcode = "CORP02",
-                          .SendName = "SND02", .RecvName = "RCV02", .Bcode = "SUHYUP2"});
+  folder_.AddInstitution({.Id = 2,
+                          .Name = "목포시청",
+                          .BankId = bank_,
+                          .Corcode = "CORP02",
+                          .SendName = "SND02",
+                          .RecvName = "RCV02",
+                          .Bcode = "SUHYUP2"});
   folder_.AddOrder({.KigwanId = 2, .State = 2});
   folder_.AddRecipient({.KigwanId = 2, .BankNo = "12345", .Won = 300, .State = 2});
   auto report = Read(S("SUHYUP1") + D("12345", "00000000300", "0000") + E("0000001"));
@@ -115,31 +118,13 @@ TEST_P(RecvFisheriesTest, ACutFileAppliesNothing) {
   EXPECT_EQ(RecvRemark(view_.List[0]), "끝 레코드 없음, 적용하지 않음 (재수신하십시오)");
 }
 
-TEST_P(RecvFisheriesTest, AFailedCommitKeepsNothingAndTheFile) {
-  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
-  folder_.WriteRecvFile("RCV01", S("SUHYUP1") + D("12345", "00000000300", "0000") + E("0000001"));
-  sqlite3_commit_hook(
-      folder_.Dm.Database.Handle(), [](void*) { return 1; }, nullptr);
-  EXPECT_FALSE(ApplyResultFiles(folder_.Dm, view_));
-  sqlite3_commit_hook(folder_.Dm.Database.Handle(), nullptr, nullptr);
-  ASSERT_FALSE(view_.Status.empty());
-  EXPECT_TRUE(view_.Status.back().IsError);
-  EXPECT_EQ(view_.Status.back().Text.rfind("수신 자료 처리 실패. ", 0), 0u)
-      << view_.Status.back().Text;
-  EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
-  EXPECT_EQ(folder_.Column("TBTrans", "State"), std::vector<std::string>{"2"});
-  std::vector<std::string> files;
-  ListFiles(RecvDir, "*.*", files);
-  EXPECT_EQ(files, std::vector<std::string>{"RCV01"});
-}
-
 TEST_P(RecvFisheriesTest, TheSeedFile) {
   // As the fuzz target's institution of this bank: bank ID "B" + bank.
   folder_.Dm.Database.Execute("UPDATE KiGwan SET BCode = ?1", {TValue("B" + bank_)});
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
   folder_.AddRecipient({.BankId = bank_, .BankNo = "123-45-678901", .Won = 150000, .State = 2});
-  const std::string file = std::string(SELVANE_TEST_DATA) + "/" + GetParam().name +
-                           "_result_two_recipients.dat";
+  const std::string file =
+      std::string(SELVANE_TEST_DATA) + "/" + GetParam().name + "_result_two_recipients.dat";
   auto report = GetParam().read(file, folder_.Dm);
   EXPECT_TRUE(report.Complete);
   EXPECT_EQ(report.Applied, 2);

@@ -59,29 +59,18 @@ std::string Header(const std::string& corcodeAndBank, const std::string& aDate,
 
 // The data records of the two recipients, MARK being position 77.
 std::vector<std::string> Data(const std::string& mark) {
-  return {
-      "D04"
-      "123456789012   "
-      "40"
-      "00000150000"
-      "11"
-      " "
-      "    "
-      "          "
-      "6001011234567   20261211"
-      "    " +
-          mark + " ",
-      "D07"
-      "10102000001    "
-      "40"
-      "00000002500"
-      "11"
-      " "
-      "    "
-      "          "
-      "6001011234567   20261211"
-      "    " +
-          mark + " "};
+  auto record = [&](const std::string& bankAndAccount, const std::string& amount) {
+    return "D" + bankAndAccount + "40" + amount +
+           "11"
+           " "
+           "    "           // the result code in the answer
+           "          "     // the second amount in the answer
+           "6001011234567"  // resident number
+           "   20261211"
+           "    " +
+           mark + " ";
+  };
+  return {record("04123456789012   ", "00000150000"), record("0710102000001    ", "00000002500")};
 }
 
 const std::string kEnd =
