@@ -107,6 +107,25 @@ TEST_P(RecvFisheriesTest, ARecipientOfAnotherInstitutionIsNotTaken) {
   EXPECT_EQ(folder_.Column("TBTrans", "State"), (std::vector<std::string>{"3", "2"}));
 }
 
+TEST_P(RecvFisheriesTest, ValuesThatCannotBeReadMatchNothing) {
+  folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+  struct TCase {
+    std::string data;
+    const char* reason;
+  } cases[] = {
+      {D("12345", "0000000030X", "0000"), "일치하는 송신완료 수신자 없음: 04 12345 0"},
+      {D("123\xff\xff", "00000000300", "0000"), "CP949로 읽을 수 없는 계좌 정보"},
+  };
+  for (const auto& c : cases) {
+    folder_.Dm.Database.Execute("UPDATE TBTrans SET State = 2");  // the last end marked it
+    auto report = Read(S("SUHYUP1") + c.data + E("0000001"));
+    EXPECT_EQ(report.Applied, 0) << c.reason;
+    ASSERT_EQ(report.Skipped.size(), 1u) << c.reason;
+    EXPECT_EQ(report.Skipped[0].Reason, c.reason);
+  }
+  EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
+}
+
 TEST_P(RecvFisheriesTest, ACutFileAppliesNothing) {
   folder_.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
   const std::string whole = S("SUHYUP1") + D("12345", "00000000300", "0000") + E("0000001");

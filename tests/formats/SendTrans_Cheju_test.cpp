@@ -112,6 +112,32 @@ TEST_F(SendJejuTest, AnEmptyBatchCountsTheHeaderAndTheEnd) {
                 kEndZeros + std::string(23, ' '));
 }
 
+TEST_F(SendJejuTest, ATotalOfMoreThanTwelveDigitsFailsTheBatchInsteadOfBeingCut) {
+  test::TSendFolder folder;
+  test::TRecordedExchange view;
+  TBatch batch;
+  batch.Order = test::SampleOrder();
+  batch.Order.KigwanName = "제주시청";
+  batch.Order.BankID = "35";
+  // 101 amounts of ten digits: 1,009,999,999,899 won.
+  for (int i = 0; i < 101; ++i) {
+    TBatchRecipient r;
+    r.RowId = i + 1;
+    r.BankId = "35";
+    r.BankNo = std::to_string(10000 + i);
+    r.Monecy = TMoney::FromWon(9999999999);
+    r.State = 1;
+    batch.Recipients.push_back(r);
+  }
+  try {
+    SendTrans_Cheju(batch, view);
+    ADD_FAILURE() << "a total cut to 12 digits was written";
+  } catch (const TSendFileError& error) {
+    EXPECT_STREQ(error.what(), "금액이 송신 파일의 칸보다 깁니다: 제주시청 1009999999899");
+  }
+  EXPECT_TRUE(view.List.empty());
+}
+
 TEST_F(SendJejuTest, AFundCategoryOfMoreThanTwoDigitsIsHeldBack) {
   folder_.AddOrder({});
   folder_.AddRecipient({.BankNo = "111", .JaGubun = 99});
