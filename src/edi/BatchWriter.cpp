@@ -54,6 +54,8 @@ TBatchResult TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) 
         if (WriteData(batch, recipient)) result.Written.push_back(recipient.RowId);
       } catch (const TFieldDoesNotFit& misfit) {
         result.HeldBack.push_back(HeldBackWarning(recipient, misfit));
+      } catch (const TRecipientHeldBack& heldBack) {
+        result.HeldBack.push_back(heldBack.what());
       }
     }
     WriteEnd(batch);

@@ -25,6 +25,22 @@ class TSendFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A batch the format cannot carry as its settings stand (the message names the institution and
+// why). Thrown before the request file is opened: the build writes the other batches and leaves
+// this one pending.
+class TBatchRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A recipient the format cannot carry for another reason than a field that does not fit (the
+// message names it and why). Thrown by WriteData before anything of the recipient is written or
+// counted: the frame holds the recipient back with that message.
+class TRecipientHeldBack : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 struct TEnvelopeValues {
   TFieldValue LoginID;  // the EDI user ID
   TFieldValue SendName;
@@ -73,8 +89,8 @@ class TBatchWriter {
   virtual void ResetCounters() = 0;
   virtual void WriteHeader(const TBatch& batch) = 0;
   // Called for every recipient of the batch; writes the recipient's record and answers true, or
-  // answers false for a recipient the format does not write. Throws TFieldDoesNotFit before
-  // anything of the recipient is written or counted.
+  // answers false for a recipient the format does not write. Throws TFieldDoesNotFit or
+  // TRecipientHeldBack before anything of the recipient is written or counted.
   virtual bool WriteData(const TBatch& batch, const TBatchRecipient& recipient) = 0;
   virtual void WriteEnd(const TBatch& batch) = 0;
 

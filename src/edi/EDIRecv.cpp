@@ -7,6 +7,9 @@
 #include "core/EdiFolders.h"
 #include "core/FileRoutines.h"
 #include "core/Globals.h"
+#include "formats/RecvTrans_Cheju.h"
+#include "formats/RecvTrans_FisherCorp.h"
+#include "formats/RecvTrans_ForeignExchange.h"
 #include "formats/RecvTrans_Sinhan.h"
 #include "formats/Recv_Standard.h"
 
@@ -22,11 +25,11 @@ const TRecvFormat kRecvFormats[] = {
     {"NongHyupMember", &IsNongHyupMember, &Recv_Standard},
     {"Industrial", &IsIndustrialBank, &Recv_Standard},
     {"Housing", &IsHousingBank, &Recv_Standard},
-    {"Fisheries", &IsFisheriesBank, &Recv_Standard},
-    {"ForeignExchange", &IsForeignExchangeBank, &Recv_Standard},
+    {"Fisheries", &IsFisheriesBank, &RecvTrans_FisherCorp},
+    {"ForeignExchange", &IsForeignExchangeBank, &RecvTrans_ForeignExchange},
     {"Hanvit", &IsHanvitBank, &Recv_Standard},
     {"Shinhan", &IsShinhanBank, &RecvTrans_Sinhan},
-    {"Jeju", &IsJejuBank, &Recv_Standard},
+    {"Jeju", &IsJejuBank, &RecvTrans_Cheju},
     {"Standard", nullptr, &Recv_Standard},
 };
 

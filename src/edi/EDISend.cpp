@@ -13,6 +13,9 @@
 #include "edi/BatchWriter.h"
 #include "edi/SentRecord.h"
 #include "formats/SendTrans80_Hanvit.h"
+#include "formats/SendTrans_Cheju.h"
+#include "formats/SendTrans_Fishercorp.h"
+#include "formats/SendTrans_ForeignExchange.h"
 #include "formats/SendTrans_SinHan.h"
 #include "formats/Send_Standard.h"
 
@@ -27,11 +30,11 @@ const TSendFormat kSendFormats[] = {
     {"NongHyupMember", &IsNongHyupMember, &Send_Standard},
     {"Jeonbuk", &IsJeonbukBank, &Send_Standard},
     {"Housing", &IsHousingBank, &Send_Standard},
-    {"Fisheries", &IsFisheriesBank, &Send_Standard},
-    {"ForeignExchange", &IsForeignExchangeBank, &Send_Standard},
+    {"Fisheries", &IsFisheriesBank, &SendTrans_Fishercorp},
+    {"ForeignExchange", &IsForeignExchangeBank, &SendTrans_ForeignExchange},
     {"Industrial", &IsIndustrialBank, &Send_Standard},
     {"Shinhan", &IsShinhanBank, &SendTrans_SinHan},
-    {"Jeju", &IsJejuBank, &Send_Standard},
+    {"Jeju", &IsJejuBank, &SendTrans_Cheju},
     {"Standard", nullptr, &Send_Standard},
 };
 
@@ -77,7 +80,8 @@ std::vector<TPendingOrder> PendingOrders(TDModule& dm) {
 // recipient table's order.
 void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch& batch) {
   TStatement& select = dm.Database.Prepare(
-      "SELECT rowid, DongId, LargeitmId, BankId, BankNo, Jumin, Name, Monecy, State "
+      "SELECT rowid, DongId, LargeitmId, BankId, BankNo, Jumin, Name, Monecy, State, JaGubun, "
+      "(SELECT LargeItmNm FROM TBLargeItem WHERE LargeItmId = TBTransSub.LargeitmId) "
       "FROM TBTransSub WHERE State = ?1 AND KigwanId = ?2 "
       "ORDER BY KigwanId, DongId, LargeitmId, BankId, BankNo");
   select.Bind({TValue(static_cast<int>(Waiting)), TValue(batch.Order.KigwanId)});
@@ -96,6 +100,8 @@ void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch
     r.Name = select.Column(6).AsString();
     r.Monecy = select.Column(7).AsMoney();
     r.State = static_cast<int>(select.Column(8).AsInteger());
+    r.JaGubun = select.Column(9).AsInteger();
+    r.prtText = select.Column(10).AsString();
     batch.Recipients.push_back(std::move(r));
   }
   select.Reset();
@@ -256,7 +262,13 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
     if (anyPending) view.ShowStatus("자금이체 파일 생성중입니다.", false);
     for (TBatch& batch : batches) {
       for (std::string& warning : HoldBackUnpayable(dm, batch)) warnings.push_back(warning);
-      TBatchResult result = DispatchOrder(batch, view);
+      TBatchResult result;
+      try {
+        result = DispatchOrder(batch, view);
+      } catch (const TBatchRefused& refused) {
+        warnings.push_back(refused.what());
+        continue;
+      }
       for (std::string& warning : result.HeldBack) warnings.push_back(warning);
       written.Orders.insert(written.Orders.end(), batch.OrderRows.begin(), batch.OrderRows.end());
       written.Recipients.insert(written.Recipients.end(), result.Written.begin(),

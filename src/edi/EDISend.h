@@ -56,7 +56,8 @@ std::vector<std::string> OwnRequestFileNames(TDModule& dm);
 
 // Removes the program's own request files from the send folder, then writes the request file of
 // every pending batch, reporting in the status line (a failure with its reason) and naming every
-// held-back recipient in a warning. Refuses to build while the send folder holds a file the
+// held-back recipient in a warning; a batch its format refuses is not written, stays pending and
+// is named in a warning too. Refuses to build while the send folder holds a file the
 // program did not write (the EDI component would send it) or while the send, receive and result
 // folders are not three different folders. True when the send folder holds a file afterwards;
 // written then holds the rows written, else it is empty. Leaves both tables unfiltered.

@@ -22,9 +22,9 @@ TResultReader::TResultReader(const std::string& fileName, TDModule& dm)
 }
 
 void TResultReader::Header(int recordNo, std::string_view record, const std::string& bankId,
-                           const std::string& corCode) {
-  Select(store_.FindInstitution(bankId, corCode), recordNo, record,
-         "등록된 기관이 아님: " + bankId + " " + corCode);
+                           const std::string& code, TInstitutionCode which) {
+  Select(store_.FindInstitution(bankId, code, which), recordNo, record,
+         "등록된 기관이 아님: " + bankId + " " + code);
 }
 
 void TResultReader::Select(const std::optional<TResultInstitution>& institution, int recordNo,

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -17,15 +18,22 @@
 
 namespace selvane {
 
+// A result file that ends the receive run, where its format makes a fault of the file an error
+// (an end count that is not a number): the whole run is undone and the reason shown.
+class TResultFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class TResultReader {
  public:
   // fileName: the file being read; its name, in upper case, goes into the list lines.
   TResultReader(const std::string& fileName, TDModule& dm);
 
-  // A header record: selects the institution with this bank and user number, or none (the
-  // record is then reported).
+  // A header record: selects the institution with this bank and user number (or the code the
+  // format's header carries), or none (the record is then reported).
   void Header(int recordNo, std::string_view record, const std::string& bankId,
-              const std::string& corCode);
+              const std::string& code, TInstitutionCode which = TInstitutionCode::CorCode);
   // Selects an institution found by other means, or none with the reason reported.
   void Select(const std::optional<TResultInstitution>& institution, int recordNo,
               std::string_view record, const std::string& noneReason);

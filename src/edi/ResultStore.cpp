@@ -7,11 +7,15 @@
 namespace selvane {
 
 std::optional<TResultInstitution> TResultStore::FindInstitution(const std::string& bankId,
-                                                                const std::string& corCode) {
+                                                                const std::string& code,
+                                                                TInstitutionCode which) {
   TStatement& find = dm_.Database.Prepare(
-      "SELECT KigwanID, KiGwanName FROM KiGwan WHERE BankID = ?1 AND CorCode = ?2 "
-      "ORDER BY KigwanID, KiGwanName LIMIT 1");
-  find.Bind({TValue(bankId), TValue(corCode)});
+      which == TInstitutionCode::BCode
+          ? "SELECT KigwanID, KiGwanName FROM KiGwan WHERE BankID = ?1 AND BCode = ?2 "
+            "ORDER BY KigwanID, KiGwanName LIMIT 1"
+          : "SELECT KigwanID, KiGwanName FROM KiGwan WHERE BankID = ?1 AND CorCode = ?2 "
+            "ORDER BY KigwanID, KiGwanName LIMIT 1");
+  find.Bind({TValue(bankId), TValue(code)});
   std::optional<TResultInstitution> found;
   if (find.Step())
     found =

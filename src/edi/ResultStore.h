@@ -18,13 +18,18 @@ struct TResultInstitution {
   std::string KiGwanName;
 };
 
+// The code of an institution that a format's result header carries with the bank code.
+enum class TInstitutionCode { CorCode, BCode };
+
 class TResultStore {
  public:
   explicit TResultStore(TDModule& dm) : dm_(dm) {}
 
-  // The first institution in table order with this bank and user number (exact comparison).
-  std::optional<TResultInstitution> FindInstitution(const std::string& bankId,
-                                                    const std::string& corCode);
+  // The first institution in table order with this bank and user number, or bank ID on the
+  // network for BCode (exact comparison).
+  std::optional<TResultInstitution> FindInstitution(
+      const std::string& bankId, const std::string& code,
+      TInstitutionCode which = TInstitutionCode::CorCode);
   // Does the institution have an order that was sent and waits for its result?
   bool HasSentOrder(int kigwanId);
   // The account as recipients store it: hyphenated when it is valid for the bank, else as read.

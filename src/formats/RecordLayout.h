@@ -88,6 +88,15 @@ constexpr TRecordLayout<TValues, N + M> JoinLayouts(const TRecordLayout<TValues,
   return joined;
 }
 
+// The first M fields of a layout, for a format whose record ends differently.
+template <std::size_t M, class TValues, std::size_t N>
+constexpr TRecordLayout<TValues, M> LayoutHead(const TRecordLayout<TValues, N>& layout) {
+  static_assert(M <= N);
+  TRecordLayout<TValues, M> head{};
+  for (std::size_t i = 0; i < M; ++i) head[i] = layout[i];
+  return head;
+}
+
 namespace layout_detail {
 [[noreturn]] void ThrowNoValue(int pos);
 [[noreturn]] void ThrowNoField();

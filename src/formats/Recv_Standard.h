@@ -8,11 +8,17 @@
 
 #include "core/DM.h"
 #include "edi/ResultReport.h"
+#include "edi/ResultStore.h"
 
 namespace selvane {
 
 // Reads the result file. A file that cannot be opened gives a report that is not Opened.
 // Database errors are thrown (TDataError) and end the receive run.
 TResultReport Recv_Standard(const std::string& fileName, TDModule& dm);
+
+// Reads a result file of the standard layout whose header carries the given code of the
+// institution in positions 4 to 13.
+TResultReport ReadStandardResult(const std::string& fileName, TDModule& dm,
+                                 TInstitutionCode headerCode);
 
 }  // namespace selvane

@@ -15,7 +15,7 @@ void TStandardWriter::ResetCounters() {
   total_ = TMoney();
 }
 
-std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
+TStandardHeaderValues TStandardWriter::HeaderValues(const TBatchOrder& order) {
   TStandardHeaderValues values;
   values.Corcode = ToCp949(order.Corcode);
   values.BankID = ToCp949(order.BankID);
@@ -23,11 +23,11 @@ std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
   values.To_date = order.To_date.Format("yymmdd");
   values.BankNo = DigitsOf(order.BankNo);
   values.LocalBank = ToCp949(order.LocalBank);
-  return WriteRecord(kStandardHeader, values);
+  return values;
 }
 
-std::string TStandardWriter::DataRecord(const TBatchOrder& order,
-                                        const TBatchRecipient& recipient) {
+TStandardDataValues TStandardWriter::DataValues(const TBatchOrder& order,
+                                                const TBatchRecipient& recipient) {
   TStandardDataValues values;
   values.BankId = ToCp949(recipient.BankId);
   values.BankNo = DigitsOf(recipient.BankNo);
@@ -36,7 +36,21 @@ std::string TStandardWriter::DataRecord(const TBatchOrder& order,
   values.Jumin = DigitsOf(recipient.Jumin);
   values.PayDate = order.To_date.Format("yyyymmdd");
   values.PayMonthDay = order.To_date.Format("mmdd");
-  return WriteRecord(kStandardData, values);
+  return values;
+}
+
+std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
+  return WriteRecord(kStandardHeader, HeaderValues(order));
+}
+
+std::string TStandardWriter::DataRecord(const TBatchOrder& order,
+                                        const TBatchRecipient& recipient) {
+  return WriteRecord(kStandardData, DataValues(order, recipient));
+}
+
+std::string TStandardWriter::RecipientRecord(const TBatchOrder& order,
+                                             const TBatchRecipient& recipient) const {
+  return DataRecord(order, recipient);
 }
 
 TStandardEndValues TStandardWriter::EndValues() const {
@@ -53,7 +67,7 @@ void TStandardWriter::WriteHeader(const TBatch& batch) {
 
 bool TStandardWriter::WriteData(const TBatch& batch, const TBatchRecipient& recipient) {
   if (recipient.State != Waiting) return false;
-  std::string record = DataRecord(batch.Order, recipient);
+  std::string record = RecipientRecord(batch.Order, recipient);
   PutRecord(record);
   ++dataCount_;
   total_ += recipient.Monecy;

@@ -21,9 +21,16 @@ class TStandardWriter : public TBatchWriter {
   bool WriteData(const TBatch& batch, const TBatchRecipient& recipient) override;
   void WriteEnd(const TBatch& batch) override;
 
+  // The values of the standard records, as CP949 bytes.
+  static TStandardHeaderValues HeaderValues(const TBatchOrder& order);
+  static TStandardDataValues DataValues(const TBatchOrder& order, const TBatchRecipient& recipient);
   // The records of the format as CP949 bytes, without line end.
   static std::string HeaderRecord(const TBatchOrder& order);
   static std::string DataRecord(const TBatchOrder& order, const TBatchRecipient& recipient);
+  // The data record WriteData writes for a pending recipient; formats with data records of their
+  // own replace it. Throws TFieldDoesNotFit or TRecipientHeldBack.
+  virtual std::string RecipientRecord(const TBatchOrder& order,
+                                      const TBatchRecipient& recipient) const;
   // After a data record was written and counted: for formats that keep further sums.
   virtual void DataWritten(const std::string& record, const TBatchRecipient& recipient);
   // The end record's values from the counters, without a check value.

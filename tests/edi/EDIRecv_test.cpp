@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <filesystem>
 
 #include "core/Clock.h"
@@ -191,6 +193,49 @@ TEST_F(ApplyTest, FoldersThatAreOneFolderAreRefused) {
                              RecvDir + " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
                          true}));
   EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCVA"});
+}
+
+// The seed result file of each family, applied for an institution of its bank as the fuzz target
+// sets it up: a failed commit keeps none of it, and the file stays to be applied again.
+TEST(ApplyFamilies, AFailedCommitKeepsNothingOfTheFileAndTheFile) {
+  struct TCase {
+    const char* bank;
+    const char* seed;
+  } cases[] = {
+      {"07", "fisheries_result_two_recipients.dat"},
+      {"05", "foreignexchange_result_two_recipients.dat"},
+      {"35", "jeju_result_two_recipients.dat"},
+  };
+  for (const auto& c : cases) {
+    SetClock(TDateTime{{2026, 12, 10}, 9, 0, 0});
+    test::TTransferFolder folder;
+    test::TRecordedExchange view;
+    const std::string bank = c.bank;
+    folder.AddInstitution({.BankId = bank, .Corcode = "CORP" + bank, .Bcode = "B" + bank});
+    folder.AddOrder({.State = 2});
+    folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+    folder.WriteRecvFile(
+        "RCV01", test::TTempFolder::ReadFile(std::string(SELVANE_TEST_DATA) + "/" + c.seed));
+    // Whole and sound: without the failed commit the recipient would be received.
+    std::vector<TReceiveEntry> list = ReceiveWorkList(folder.Dm);
+    TResultReport report;
+    ASSERT_TRUE(DispatchResultFile(list, folder.Dm, view, &report)) << c.seed;
+    EXPECT_EQ(report.Applied, 1) << c.seed;
+    folder.Dm.Database.Rollback();
+
+    sqlite3_commit_hook(
+        folder.Dm.Database.Handle(), [](void*) { return 1; }, nullptr);
+    EXPECT_FALSE(ApplyResultFiles(folder.Dm, view)) << c.seed;
+    sqlite3_commit_hook(folder.Dm.Database.Handle(), nullptr, nullptr);
+    ASSERT_FALSE(view.Status.empty());
+    EXPECT_TRUE(view.Status.back().IsError) << c.seed;
+    EXPECT_EQ(view.Status.back().Text.rfind("수신 자료 처리 실패. ", 0), 0u)
+        << view.Status.back().Text;
+    EXPECT_EQ(folder.Column("TBTransSub", "State"), std::vector<std::string>{"2"}) << c.seed;
+    EXPECT_EQ(folder.Column("TBTrans", "State"), std::vector<std::string>{"2"}) << c.seed;
+    EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCV01"}) << c.seed;
+    SetClock(std::nullopt);
+  }
 }
 
 }  // namespace

@@ -7,7 +7,13 @@
 #include "core/FileRoutines.h"
 #include "core/Globals.h"
 #include "edi/EDIRecv.h"
+#include "formats/RecvTrans_Cheju.h"
+#include "formats/RecvTrans_FisherCorp.h"
+#include "formats/RecvTrans_ForeignExchange.h"
 #include "formats/SendTrans80_Hanvit.h"
+#include "formats/SendTrans_Cheju.h"
+#include "formats/SendTrans_Fishercorp.h"
+#include "formats/SendTrans_ForeignExchange.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
@@ -26,6 +32,12 @@ TEST(SendDispatch, BankCodesChooseTheirFormat) {
   };
   for (const auto& c : cases) EXPECT_STREQ(SendFormatFor(c.code).Name, c.format) << c.code;
   EXPECT_EQ(SendFormatFor("22").Write, &SendTrans80_Hanvit);
+  EXPECT_EQ(SendFormatFor("07").Write, &SendTrans_Fishercorp);
+  EXPECT_EQ(SendFormatFor("05").Write, &SendTrans_ForeignExchange);
+  EXPECT_EQ(SendFormatFor("35").Write, &SendTrans_Cheju);
+  EXPECT_EQ(RecvFormatFor("07").Read, &RecvTrans_FisherCorp);
+  EXPECT_EQ(RecvFormatFor("05").Read, &RecvTrans_ForeignExchange);
+  EXPECT_EQ(RecvFormatFor("35").Read, &RecvTrans_Cheju);
 }
 
 TEST(SendDispatch, BothTablesChooseTheSameFamily) {

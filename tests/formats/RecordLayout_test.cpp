@@ -30,6 +30,10 @@ constexpr TRecordLayout<TSample, 8> kSample{{
     {26, 2, TFill::Filler},
 }};
 static_assert(LayoutWidth(kSample) == 27);
+// The head of a layout ends where its last field ends, and takes another tail.
+static_assert(LayoutWidth(LayoutHead<3>(kSample)) == 10);
+static_assert(LayoutWidth(JoinLayouts(LayoutHead<3>(kSample),
+                                      TRecordLayout<TSample, 1>{{{11, 2, TFill::Filler}}})) == 12);
 
 // Layouts that do not fit together have no width.
 struct TOne {

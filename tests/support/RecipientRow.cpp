@@ -13,6 +13,7 @@ void AddRecipient(TTable& recipients, const TRecipientRow& row) {
   recipients.FieldByName("Monecy").Set(row.Monecy());
   recipients.FieldByName("State").Set(row.State);
   recipients.FieldByName("Name").Set(row.Name);
+  if (row.JaGubun) recipients.FieldByName("JaGubun").Set(*row.JaGubun);
   if (!row.Result.empty()) recipients.FieldByName("Result").Set(row.Result);
   recipients.Post();
 }

@@ -21,6 +21,7 @@ struct TRecipientRow {
   std::string Jumin = "700101-1234567";
   std::int64_t Won = 1000;
   int State = 1;
+  std::optional<int> JaGubun = std::nullopt;  // fund category; none when not given
   std::string Name = "홍길동";
   std::string Result = "";  // empty: no result yet
   std::optional<TMoney> Amount =

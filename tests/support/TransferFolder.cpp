@@ -97,9 +97,9 @@ std::int64_t TTransferFolder::LastRowId(const std::string& table) {
 std::int64_t TTransferFolder::AddRecipient(const TRecipientRow& r) {
   Dm.Database.Execute(
       "INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Jumin, Monecy, Name, "
-      "State, Result) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, NULLIF(?10, ''))",
+      "State, Result, JaGubun) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, NULLIF(?10, ''), ?11)",
       {r.KigwanId, r.DongId, r.ItemId, r.BankId, r.BankNo, r.Jumin, r.Monecy(), r.Name, r.State,
-       r.Result});
+       r.Result, r.JaGubun ? TValue(*r.JaGubun) : TValue()});
   Dm.Database.Commit();
   return LastRowId("TBTransSub");
 }

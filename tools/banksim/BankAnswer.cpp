@@ -2,20 +2,65 @@
 
 #include <stdexcept>
 
+#include "core/BankCodes.h"
 #include "core/TextRoutines.h"
 #include "edi/BatchWriter.h"
+#include "formats/FisheriesLayout.h"
+#include "formats/JejuLayout.h"
 #include "formats/StandardLayout.h"
 
 namespace selvane::banksim {
 namespace {
 
-// Every family answers in the standard shape until its own answer is written.
+// Families without an answer of their own yet answer in the standard shape.
 const TAnswerFormat kAnswerFormats[] = {
+    {"Fisheries", &IsFisheriesBank, &AnswerFisheries},
+    {"ForeignExchange", &IsForeignExchangeBank, &AnswerFisheries},
+    {"Jeju", &IsJejuBank, &AnswerJeju},
     {"Standard", nullptr, &AnswerStandard},
 };
 
 constexpr std::string_view kSuccessCode = "0000";
 constexpr std::string_view kStandardFailCode = "9999";
+constexpr std::size_t kAnswerWidth = 78;
+
+std::string ResultCode(const TAnswerOptions& options, const std::string& account) {
+  if (options.FailAccounts.count(account) == 0) return std::string(kSuccessCode);
+  return options.FailCode.empty() ? std::string(kStandardFailCode) : options.FailCode;
+}
+
+// The request's records after its envelope line, each given as it stands, with its line number
+// and the envelope line, to answerLine, which gives back the answer's record (78 bytes). The
+// answer is those records, each with CR LF; it has no envelope line.
+template <class TAnswerLine>
+std::string AnswerRecords(std::string_view request, TAnswerLine answerLine) {
+  constexpr std::string_view mark = kEnvelopeLine[0].Text;
+  std::string answer, envelope;
+  std::size_t pos = 0;
+  int lineNo = 0;
+  while (pos < request.size()) {
+    std::size_t end = request.find("\r\n", pos);
+    if (end == std::string_view::npos) throw std::runtime_error("a line without CR LF at the end");
+    std::string line(request.substr(pos, end - pos));
+    pos = end + 2;
+    ++lineNo;
+    if (line.rfind(mark, 0) == 0) {
+      envelope = line;
+      continue;
+    }
+    if (lineNo == 1) throw std::runtime_error("no envelope line");
+    if (line.empty()) throw std::runtime_error("line " + std::to_string(lineNo) + ": empty");
+    std::string record = answerLine(line, lineNo, envelope);
+    if (record.size() != kAnswerWidth)
+      throw std::runtime_error("line " + std::to_string(lineNo) + ": not a record of the format");
+    answer += record + "\r\n";
+  }
+  return answer;
+}
+
+[[noreturn]] void NotOfTheFormat(int lineNo, const char* what) {
+  throw std::runtime_error("line " + std::to_string(lineNo) + ": " + what);
+}
 
 }  // namespace
 
@@ -26,32 +71,55 @@ const TAnswerFormat& AnswerFormatFor(std::string_view bankId) {
 }
 
 std::string AnswerStandard(std::string_view request, const TAnswerOptions& options) {
-  const std::string failCode =
-      options.FailCode.empty() ? std::string(kStandardFailCode) : options.FailCode;
-  constexpr std::string_view envelope = kEnvelopeLine[0].Text;
-  std::string answer;
-  std::size_t pos = 0;
-  int lineNo = 0;
-  while (pos < request.size()) {
-    std::size_t end = request.find("\r\n", pos);
-    if (end == std::string_view::npos) throw std::runtime_error("a line without CR LF at the end");
-    std::string line(request.substr(pos, end - pos));
-    pos = end + 2;
-    ++lineNo;
-    if (line.rfind(envelope, 0) == 0) continue;
-    if (lineNo == 1) throw std::runtime_error("no envelope line");
-    line = FixText(line, 78, true);
-    if (line[0] == 'D') {
-      std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, line));
-      bool fails = options.FailAccounts.count(account) > 0;
-      PutField(kStandardData, &TStandardDataValues::Result, line,
-               fails ? failCode : std::string(kSuccessCode));
-    } else if (line[0] != 'S' && line[0] != 'E') {
-      throw std::runtime_error("line " + std::to_string(lineNo) + ": unknown record kind");
+  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+    std::string record = FixText(line, kAnswerWidth, true);
+    if (record[0] == 'D') {
+      std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, record));
+      PutField(kStandardData, &TStandardDataValues::Result, record, ResultCode(options, account));
+    } else if (record[0] != 'S' && record[0] != 'E') {
+      NotOfTheFormat(lineNo, "unknown record kind");
     }
-    answer += line + "\r\n";
-  }
-  return answer;
+    return record;
+  });
+}
+
+std::string AnswerFisheries(std::string_view request, const TAnswerOptions& options) {
+  constexpr auto header = FisheriesHeader(TFisheriesEdition::Earlier);
+  constexpr std::size_t markAt = 72;  // "'%" in positions 73-74
+  return AnswerRecords(request, [&](const std::string& line, int lineNo,
+                                    const std::string& envelope) {
+    if (line[0] == 'S' && (line.size() != static_cast<std::size_t>(LayoutWidth(header)) ||
+                           line.compare(markAt, 2, "'%") != 0))
+      NotOfTheFormat(lineNo, "not a fisheries co-operative header");
+    std::string record = FixText(line, kAnswerWidth, true);
+    if (record[0] == 'S') {
+      // The answer's header carries the institution's bank ID on the network.
+      PutField(kStandardHeader, &TStandardHeaderValues::Corcode, record,
+               Trim(ReadField(kEnvelopeLine, &TEnvelopeValues::Bcode, envelope)));
+    } else if (record[0] == 'D') {
+      std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, record));
+      PutField(kStandardData, &TStandardDataValues::Result, record, ResultCode(options, account));
+    } else if (record[0] != 'E') {
+      NotOfTheFormat(lineNo, "unknown record kind");
+    }
+    return record;
+  });
+}
+
+std::string AnswerJeju(std::string_view request, const TAnswerOptions& options) {
+  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+    if (line.size() != kAnswerWidth) NotOfTheFormat(lineNo, "not a Jeju Bank record");
+    std::string record = line;
+    if (record[0] == 'S') {
+      if (record.compare(11, 2, "11") != 0) NotOfTheFormat(lineNo, "not a Jeju Bank header");
+    } else if (record[0] == 'D') {
+      std::string account = Trim(ReadField(kJejuData, &TJejuDataValues::BankNo, record));
+      PutField(kJejuData, &TJejuDataValues::Result, record, ResultCode(options, account));
+    } else if (record[0] != 'E') {
+      NotOfTheFormat(lineNo, "unknown record kind");
+    }
+    return record;
+  });
 }
 
 }  // namespace selvane::banksim

@@ -30,4 +30,12 @@ const TAnswerFormat& AnswerFormatFor(std::string_view bankId);
 // data record with its result code, every record 78 bytes and CR LF; no envelope line.
 std::string AnswerStandard(std::string_view request, const TAnswerOptions& options);
 
+// The fisheries co-operative's answer (also the foreign-exchange bank's): records of the
+// standard answer, the header carrying the institution's bank ID on the network (the envelope
+// line's) where the request has its user number.
+std::string AnswerFisheries(std::string_view request, const TAnswerOptions& options);
+
+// The Jeju Bank answer: the records as sent, each data record with its result code.
+std::string AnswerJeju(std::string_view request, const TAnswerOptions& options);
+
 }  // namespace selvane::banksim
