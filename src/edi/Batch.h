@@ -33,6 +33,7 @@ struct TBatchRecipient {
   std::int64_t RowId = 0;
   std::string DongId;
   std::string LargeitmId;
+  std::string LargeItmNm;  // the item's name in the item table; empty when it is not there
   std::string BankId;
   std::string BankNo;
   std::string Jumin;

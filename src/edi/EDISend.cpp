@@ -13,6 +13,9 @@
 #include "edi/BatchWriter.h"
 #include "edi/SentRecord.h"
 #include "formats/SendTrans80_Hanvit.h"
+#include "formats/SendTrans_House.h"
+#include "formats/SendTrans_JeonBuk.h"
+#include "formats/SendTrans_KiUp.h"
 #include "formats/SendTrans_SinHan.h"
 #include "formats/Send_Standard.h"
 
@@ -25,11 +28,11 @@ const TSendFormat kSendFormats[] = {
     {"Hanvit", &IsHanvitBank, &SendTrans80_Hanvit},
     {"NongHyupCentral", &IsNongHyupCentral, &Send_Standard},
     {"NongHyupMember", &IsNongHyupMember, &Send_Standard},
-    {"Jeonbuk", &IsJeonbukBank, &Send_Standard},
-    {"Housing", &IsHousingBank, &Send_Standard},
+    {"Jeonbuk", &IsJeonbukBank, &SendTrans_JeonBuk},
+    {"Housing", &IsHousingBank, &SendTrans_House},
     {"Fisheries", &IsFisheriesBank, &Send_Standard},
     {"ForeignExchange", &IsForeignExchangeBank, &Send_Standard},
-    {"Industrial", &IsIndustrialBank, &Send_Standard},
+    {"Industrial", &IsIndustrialBank, &SendTrans_KiUp},
     {"Shinhan", &IsShinhanBank, &SendTrans_SinHan},
     {"Jeju", &IsJejuBank, &Send_Standard},
     {"Standard", nullptr, &Send_Standard},
@@ -77,7 +80,8 @@ std::vector<TPendingOrder> PendingOrders(TDModule& dm) {
 // recipient table's order.
 void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch& batch) {
   TStatement& select = dm.Database.Prepare(
-      "SELECT rowid, DongId, LargeitmId, BankId, BankNo, Jumin, Name, Monecy, State "
+      "SELECT rowid, DongId, LargeitmId, BankId, BankNo, Jumin, Name, Monecy, State, "
+      "(SELECT LargeItmNm FROM TBLargeItem WHERE LargeItmId = TBTransSub.LargeitmId) "
       "FROM TBTransSub WHERE State = ?1 AND KigwanId = ?2 "
       "ORDER BY KigwanId, DongId, LargeitmId, BankId, BankNo");
   select.Bind({TValue(static_cast<int>(Waiting)), TValue(batch.Order.KigwanId)});
@@ -96,6 +100,7 @@ void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch
     r.Name = select.Column(6).AsString();
     r.Monecy = select.Column(7).AsMoney();
     r.State = static_cast<int>(select.Column(8).AsInteger());
+    r.LargeItmNm = select.Column(9).AsString();
     batch.Recipients.push_back(std::move(r));
   }
   select.Reset();
@@ -245,7 +250,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
 
   bool anyPending = false;
   int heldBack = 0;
-  std::vector<std::string> warnings;
+  std::vector<std::string> warnings, batchWarnings;
   try {
     const std::string folders = ExchangeFoldersProblem();
     if (!folders.empty()) throw TSendFileError(folders);
@@ -258,6 +263,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
       for (std::string& warning : HoldBackUnpayable(dm, batch)) warnings.push_back(warning);
       TBatchResult result = DispatchOrder(batch, view);
       for (std::string& warning : result.HeldBack) warnings.push_back(warning);
+      for (std::string& warning : result.Warnings) batchWarnings.push_back(warning);
       written.Orders.insert(written.Orders.end(), batch.OrderRows.begin(), batch.OrderRows.end());
       written.Recipients.insert(written.Recipients.end(), result.Written.begin(),
                                 result.Written.end());
@@ -268,6 +274,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
     return false;
   }
   if (!warnings.empty()) view.ShowWarnings(kHeldBackHeading, warnings);
+  for (const std::string& warning : batchWarnings) view.ShowWarnings(warning, {});
 
   if (CountFiles(SendDir) == 0) {
     written = TWrittenRows();

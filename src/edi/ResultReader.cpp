@@ -22,9 +22,9 @@ TResultReader::TResultReader(const std::string& fileName, TDModule& dm)
 }
 
 void TResultReader::Header(int recordNo, std::string_view record, const std::string& bankId,
-                           const std::string& corCode) {
-  Select(store_.FindInstitution(bankId, corCode), recordNo, record,
-         "등록된 기관이 아님: " + bankId + " " + corCode);
+                           const std::string& code, TInstitutionKey key) {
+  Select(store_.FindInstitution(bankId, code, key), recordNo, record,
+         "등록된 기관이 아님: " + bankId + " " + code);
 }
 
 void TResultReader::Select(const std::optional<TResultInstitution>& institution, int recordNo,
@@ -32,7 +32,9 @@ void TResultReader::Select(const std::optional<TResultInstitution>& institution,
   lastWasEnd_ = false;
   groupApplied_ = groupSkipped_ = 0;
   selected_ = institution;
-  waiting_ = selected_ && store_.HasSentOrder(selected_->KigwanId);
+  waiting_ = selected_ && (waitingInFile_.count(selected_->KigwanId) > 0 ||
+                           store_.HasSentOrder(selected_->KigwanId));
+  if (waiting_) waitingInFile_.insert(selected_->KigwanId);
   if (!selected_) Skip(recordNo, record, noneReason);
   if (selected_) report_.Institution = selected_->KiGwanName;
 }
@@ -51,9 +53,10 @@ bool TResultReader::CanApply(int recordNo, std::string_view record) {
 }
 
 bool TResultReader::Apply(const std::string& bankId, const std::string& accountNo, TMoney amount,
-                          const std::string& result) {
+                          const std::string& result, const std::optional<std::string>& largeitmId) {
   return selected_ && waiting_ &&
-         store_.ApplyRecipientResult(selected_->KigwanId, bankId, accountNo, amount, result);
+         store_.ApplyRecipientResult(selected_->KigwanId, bankId, accountNo, amount, result,
+                                     largeitmId);
 }
 
 void TResultReader::Applied(bool applied, int recordNo, std::string_view record,
@@ -68,10 +71,13 @@ void TResultReader::Applied(bool applied, int recordNo, std::string_view record,
 }
 
 void TResultReader::Data(int recordNo, std::string_view record, const std::string& bankId,
-                         const std::string& account, TMoney amount, const std::string& result) {
+                         const std::string& account, TMoney amount, const std::string& result,
+                         const std::optional<std::string>& largeitmId) {
   if (!CanApply(recordNo, record)) return;
   const std::string accountNo = TResultStore::StoredAccountNo(bankId, account);
-  Applied(Apply(bankId, accountNo, amount, result), recordNo, record,
+  const bool applied = (largeitmId && Apply(bankId, accountNo, amount, result, largeitmId)) ||
+                       Apply(bankId, accountNo, amount, result);
+  Applied(applied, recordNo, record,
           "일치하는 송신완료 수신자 없음: " + bankId + " " + accountNo + " " + amount.ToText());
 }
 

@@ -8,11 +8,16 @@
 
 #include "core/DM.h"
 #include "edi/ResultReport.h"
+#include "edi/ResultStore.h"
 
 namespace selvane {
 
 // Reads the result file. A file that cannot be opened gives a report that is not Opened.
 // Database errors are thrown (TDataError) and end the receive run.
 TResultReport Recv_Standard(const std::string& fileName, TDModule& dm);
+
+// The standard reading with the header's institution code compared with the column key: the
+// formats whose answer is the standard one but names the institution by its BCode.
+TResultReport ReadStandardResult(const std::string& fileName, TDModule& dm, TInstitutionKey key);
 
 }  // namespace selvane

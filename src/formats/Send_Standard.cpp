@@ -26,8 +26,16 @@ std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
   return WriteRecord(kStandardHeader, values);
 }
 
-std::string TStandardWriter::DataRecord(const TBatchOrder& order,
-                                        const TBatchRecipient& recipient) {
+TStandardEndValues StandardEndValues(int dataCount, const TMoney& total) {
+  TStandardEndValues values;
+  values.RecordCount = std::to_string(dataCount + 2);
+  values.DataCount = std::to_string(dataCount);
+  values.TotalSum = total.ToText();
+  return values;
+}
+
+TStandardDataValues TStandardWriter::DataValues(const TBatchOrder& order,
+                                                const TBatchRecipient& recipient) {
   TStandardDataValues values;
   values.BankId = ToCp949(recipient.BankId);
   values.BankNo = DigitsOf(recipient.BankNo);
@@ -36,15 +44,16 @@ std::string TStandardWriter::DataRecord(const TBatchOrder& order,
   values.Jumin = DigitsOf(recipient.Jumin);
   values.PayDate = order.To_date.Format("yyyymmdd");
   values.PayMonthDay = order.To_date.Format("mmdd");
-  return WriteRecord(kStandardData, values);
+  return values;
+}
+
+std::string TStandardWriter::DataRecord(const TBatchOrder& order,
+                                        const TBatchRecipient& recipient) const {
+  return WriteRecord(kStandardData, DataValues(order, recipient));
 }
 
 TStandardEndValues TStandardWriter::EndValues() const {
-  TStandardEndValues values;
-  values.RecordCount = std::to_string(dataCount_ + 2);
-  values.DataCount = std::to_string(dataCount_);
-  values.TotalSum = total_.ToText();
-  return values;
+  return StandardEndValues(dataCount_, total_);
 }
 
 void TStandardWriter::WriteHeader(const TBatch& batch) {
@@ -52,7 +61,7 @@ void TStandardWriter::WriteHeader(const TBatch& batch) {
 }
 
 bool TStandardWriter::WriteData(const TBatch& batch, const TBatchRecipient& recipient) {
-  if (recipient.State != Waiting) return false;
+  if (recipient.State != Waiting || !Carries(recipient)) return false;
   std::string record = DataRecord(batch.Order, recipient);
   PutRecord(record);
   ++dataCount_;

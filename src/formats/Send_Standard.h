@@ -14,6 +14,10 @@ namespace selvane {
 // The digits of an account or resident number as CP949 bytes: every "-" removed.
 std::string DigitsOf(const std::string& utf8);
 
+// The values of a standard end record (and of the formats that share its counts and totals)
+// for this many data records and this total, without a check value.
+TStandardEndValues StandardEndValues(int dataCount, const TMoney& total);
+
 class TStandardWriter : public TBatchWriter {
  protected:
   void ResetCounters() override;
@@ -23,7 +27,10 @@ class TStandardWriter : public TBatchWriter {
 
   // The records of the format as CP949 bytes, without line end.
   static std::string HeaderRecord(const TBatchOrder& order);
-  static std::string DataRecord(const TBatchOrder& order, const TBatchRecipient& recipient);
+  static TStandardDataValues DataValues(const TBatchOrder& order, const TBatchRecipient& recipient);
+  virtual std::string DataRecord(const TBatchOrder& order, const TBatchRecipient& recipient) const;
+  // Whether the format writes a record for this pending recipient at all.
+  virtual bool Carries(const TBatchRecipient&) { return true; }
   // After a data record was written and counted: for formats that keep further sums.
   virtual void DataWritten(const std::string& record, const TBatchRecipient& recipient);
   // The end record's values from the counters, without a check value.
