@@ -77,6 +77,16 @@ TEST_F(RecvHousingTest, ARecipientOfAnotherInstitutionIsNeverTaken) {
   EXPECT_EQ(Sub("State"), (std::vector<std::string>{"2", "2"}));
 }
 
+TEST_F(RecvHousingTest, SeedFileApplies) {
+  folder_.Dm.Database.Execute("UPDATE KiGwan SET BCode = 'B06'");
+  folder_.AddRecipient({.BankId = "06", .BankNo = "12345", .Won = 300, .State = 2});
+  auto report = RecvTrans_House(
+      std::string(SELVANE_TEST_DATA) + "/housing_result_one_recipient.dat", folder_.Dm);
+  EXPECT_TRUE(report.Complete);
+  EXPECT_EQ(report.Applied, 1);
+  EXPECT_EQ(Sub("State"), (std::vector<std::string>{"2", "3"}));
+}
+
 TEST_F(RecvHousingTest, ACutFileAppliesNothing) {
   test::TRecordedExchange view;
   const std::string whole = S() + D("987", "00000010000", "0000") + E("0000001");

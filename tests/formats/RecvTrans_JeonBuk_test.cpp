@@ -190,6 +190,33 @@ TEST_F(RecvJeonbukTest, AnInstitutionWithOrdersButNoneSentGetsNoResultsAndNothin
   EXPECT_EQ(RecvRemark(report.Lines[0]), "결과를 기다리는 이체 없음");
 }
 
+TEST(RecvJeonbukFixtures, SeedFilesApply) {
+  struct TCase {
+    const char* file;
+    const char* bcode;
+    bool sentOrder;
+    int applied;
+    std::size_t recipients;
+  } cases[] = {
+      {"jeonbuk_result_two_files.dat", "B37", true, 1, 1},
+      {"jeonbuk_result_created.dat", "NEW37", false, 2, 2},
+  };
+  for (const auto& c : cases) {
+    test::TTransferFolder folder;
+    folder.AddInstitution({.BankId = "37", .Bcode = c.bcode});
+    if (c.sentOrder) {
+      folder.AddOrder({.State = 2});
+      folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+    }
+    auto report = RecvTrans_JeonBuk(std::string(SELVANE_TEST_DATA) + "/" + c.file, folder.Dm);
+    EXPECT_TRUE(report.Complete) << c.file;
+    EXPECT_TRUE(report.Skipped.empty()) << c.file;
+    EXPECT_EQ(report.Applied, c.applied) << c.file;
+    EXPECT_EQ(folder.Column("TBTransSub", "State"), std::vector<std::string>(c.recipients, "3"))
+        << c.file;
+  }
+}
+
 // Through the dispatch: a file cut short, and a store that fails while making the recipients.
 TEST_F(RecvJeonbukTest, ACutFileOrAFailedStoreLeavesNothingMade) {
   const std::string whole = S() + D("37", "1002333444556", "00000150000", "0000") + E("0000001");

@@ -134,6 +134,17 @@ TEST_F(RecvIndustrialTest, UnmatchedBlankAndUnknownRecordsArePassedOverWithTheir
   EXPECT_EQ(report.Lines[0].Note, "적용 1건, 끝 레코드 건수와 다름, 건너뜀 2건");
 }
 
+TEST_F(RecvIndustrialTest, SeedFileApplies) {
+  folder_.Dm.Database.Execute("UPDATE KiGwan SET BankNo = '123-45-6789'");
+  folder_.AddRecipient({.BankId = "03", .BankNo = "12345", .Won = 300, .State = 2});
+  folder_.AddRecipient({.BankId = "03", .BankNo = "1234567", .Won = 150000, .State = 2});
+  auto report = Read(test::TTempFolder::ReadFile(std::string(SELVANE_TEST_DATA) +
+                                                 "/industrial_result_two_recipients.dat"));
+  EXPECT_TRUE(report.Complete);
+  EXPECT_TRUE(report.Skipped.empty());
+  EXPECT_EQ(Sub("Result"), (std::vector<std::string>{"0000", "9999"}));
+}
+
 // Through the dispatch: a file cut short, and a store that fails.
 TEST_F(RecvIndustrialTest, ACutFileOrAFailedStoreAppliesNothing) {
   folder_.AddRecipient({.BankId = "03", .BankNo = "987", .Won = 500, .State = 2});
