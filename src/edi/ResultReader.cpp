@@ -81,6 +81,15 @@ void TResultReader::Data(int recordNo, std::string_view record, const std::strin
           "일치하는 송신완료 수신자 없음: " + bankId + " " + accountNo + " " + amount.ToText());
 }
 
+void TResultReader::HeaderNotReadable(int recordNo, std::string_view record) {
+  Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
+}
+
+void TResultReader::DataNotReadable(int recordNo, std::string_view record) {
+  if (CanApply(recordNo, record))
+    Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+}
+
 void TResultReader::End(int recordNo, std::string_view record, std::optional<int> count) {
   if (!count) {
     Skip(recordNo, record, "끝 레코드의 건수를 읽을 수 없음");

@@ -51,6 +51,11 @@ class TResultReader {
             const std::string& account, TMoney amount, const std::string& result,
             const std::optional<std::string>& largeitmId = std::nullopt);
 
+  // A header or data record whose fields are no CP949 text: reported (a header then selects
+  // no institution).
+  void HeaderNotReadable(int recordNo, std::string_view record);
+  void DataNotReadable(int recordNo, std::string_view record);
+
   // An end record with its count of data records; nullopt when the count cannot be read, which
   // makes the end invalid (the file is then not whole).
   void End(int recordNo, std::string_view record, std::optional<int> count);

@@ -11,28 +11,19 @@ namespace selvane {
 
 inline constexpr const char* kHousingOwnBank = "06";
 
-struct THousingHeaderValues {
-  TFieldValue Corcode;      // the institution's user number; the answer carries its BCode here
-  TFieldValue BankID;       // the institution's bank
-  TFieldValue A_Date;       // YYMMDD
-  TFieldValue PayMonthDay;  // MMDD of the payment date
-  TFieldValue BankNo;       // digits of the withdrawal account
-  TFieldValue LocalBank;    // the branch number
-};
-
-inline constexpr TRecordLayout<THousingHeaderValues, 15> kHousingHeader{{
+inline constexpr TRecordLayout<TStandardHeaderValues, 15> kHousingHeader{{
     {1, 1, TFill::Constant, nullptr, "S"},
     {2, 2, TFill::Constant, nullptr, "C2"},
-    {4, 10, TFill::Text, &THousingHeaderValues::Corcode},
-    {14, 2, TFill::LeftZeros, &THousingHeaderValues::BankID},
-    {16, 6, TFill::Text, &THousingHeaderValues::A_Date},
-    {22, 4, TFill::Text, &THousingHeaderValues::PayMonthDay},
-    {26, 15, TFill::Account, &THousingHeaderValues::BankNo},
+    {4, 10, TFill::Text, &TStandardHeaderValues::Corcode},
+    {14, 2, TFill::LeftZeros, &TStandardHeaderValues::BankID},
+    {16, 6, TFill::Text, &TStandardHeaderValues::A_Date},
+    {22, 4, TFill::Text, &TStandardHeaderValues::To_date},
+    {26, 15, TFill::Account, &TStandardHeaderValues::BankNo},
     {41, 8, TFill::Filler},
     {49, 1, TFill::Filler},
     {50, 1, TFill::Constant, nullptr, "1"},
     {51, 1, TFill::Filler},
-    {52, 4, TFill::Text, &THousingHeaderValues::LocalBank},
+    {52, 4, TFill::Text, &TStandardHeaderValues::LocalBank},
     {56, 6, TFill::Constant, nullptr, "QOREX "},
     {62, 11, TFill::Filler},
     {73, 6, TFill::Filler},

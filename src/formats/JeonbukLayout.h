@@ -2,7 +2,8 @@
 // bank simulator. Bank codes are written as three characters, a "0" before the two-character
 // code; data records carry the recipient's item code and name. The bank's answer has the same
 // three kinds with the same positions: the result code and second amount in the data record,
-// the institution's branch in the header. Every record is 78 bytes.
+// the institution's branch in the header, and its BCode where the request has its Corcode.
+// Every record is 78 bytes.
 #pragma once
 
 #include "formats/RecordLayout.h"
@@ -10,29 +11,20 @@
 
 namespace selvane {
 
-struct TJeonbukHeaderValues {
-  TFieldValue Corcode;    // the institution's user number; the answer carries its BCode here
-  TFieldValue BankID;     // the institution's bank, after the leading "0"
-  TFieldValue A_Date;     // YYMMDD
-  TFieldValue To_date;    // YYMMDD
-  TFieldValue BankNo;     // digits of the withdrawal account
-  TFieldValue LocalBank;  // the branch number, in the answer
-};
-
-inline constexpr TRecordLayout<TJeonbukHeaderValues, 16> kJeonbukHeader{{
+inline constexpr TRecordLayout<TStandardHeaderValues, 16> kJeonbukHeader{{
     {1, 1, TFill::Constant, nullptr, "S"},
     {2, 2, TFill::Constant, nullptr, "C2"},
-    {4, 10, TFill::Text, &TJeonbukHeaderValues::Corcode},
+    {4, 10, TFill::Text, &TStandardHeaderValues::Corcode},
     {14, 1, TFill::Constant, nullptr, "0"},
-    {15, 2, TFill::Text, &TJeonbukHeaderValues::BankID},
-    {17, 6, TFill::Text, &TJeonbukHeaderValues::A_Date},
-    {23, 6, TFill::Text, &TJeonbukHeaderValues::To_date},
-    {29, 15, TFill::Account, &TJeonbukHeaderValues::BankNo},
+    {15, 2, TFill::Text, &TStandardHeaderValues::BankID},
+    {17, 6, TFill::Text, &TStandardHeaderValues::A_Date},
+    {23, 6, TFill::Text, &TStandardHeaderValues::To_date},
+    {29, 15, TFill::Account, &TStandardHeaderValues::BankNo},
     {44, 8, TFill::Filler},
     {52, 1, TFill::Filler},
     {53, 1, TFill::Constant, nullptr, "1"},
     {54, 1, TFill::Filler},
-    {55, 4, TFill::Answer, &TJeonbukHeaderValues::LocalBank},
+    {55, 4, TFill::Answer, &TStandardHeaderValues::LocalBank},
     {59, 6, TFill::Constant, nullptr, "QOREX "},
     {65, 10, TFill::Filler},
     {75, 4, TFill::Filler},

@@ -10,10 +10,6 @@
 namespace selvane {
 namespace {
 
-bool Decode(std::string_view cp949, std::string& utf8) {
-  return TryFromCp949(cp949, utf8);
-}
-
 // A YYMMDD date of the header; nullopt when the field is no valid date.
 std::optional<TDate> HeaderDate(std::string_view field) {
   const std::string text(field);
@@ -52,11 +48,11 @@ class TJeonbukReading {
 
  private:
   void Header(TResultReader& reader, std::string_view record, int recordNo) {
-    const TJeonbukHeaderValues fields = ReadRecord(kJeonbukHeader, record);
+    const TStandardHeaderValues fields = ReadRecord(kJeonbukHeader, record);
     std::string bankId, code, account;
-    if (!Decode(*fields.BankID, bankId) || !Decode(Trim(*fields.Corcode), code) ||
-        !Decode(Trim(*fields.BankNo), account)) {
-      reader.Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
+    if (!TryFromCp949(*fields.BankID, bankId) || !TryFromCp949(Trim(*fields.Corcode), code) ||
+        !TryFromCp949(Trim(*fields.BankNo), account)) {
+      reader.HeaderNotReadable(recordNo, record);
       return;
     }
     reader.Header(recordNo, record, bankId, code, TInstitutionKey::BCode);
@@ -74,11 +70,10 @@ class TJeonbukReading {
   void Data(TResultReader& reader, std::string_view record, int recordNo) {
     const TJeonbukDataValues fields = ReadRecord(kJeonbukData, record);
     std::string bankId, account, result, item, jumin;
-    if (!Decode(*fields.BankId, bankId) || !Decode(Trim(*fields.BankNo), account) ||
-        !Decode(*fields.Result, result) || !Decode(*fields.LargeitmId, item) ||
-        !Decode(Trim(*fields.Jumin), jumin)) {
-      if (reader.CanApply(recordNo, record))
-        reader.Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+    if (!TryFromCp949(*fields.BankId, bankId) || !TryFromCp949(Trim(*fields.BankNo), account) ||
+        !TryFromCp949(*fields.Result, result) || !TryFromCp949(*fields.LargeitmId, item) ||
+        !TryFromCp949(Trim(*fields.Jumin), jumin)) {
+      reader.DataNotReadable(recordNo, record);
       return;
     }
     const TMoney amount = TextToMoney(*fields.Monecy);

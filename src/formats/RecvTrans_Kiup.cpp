@@ -57,8 +57,7 @@ void Data(TResultReader& reader, std::string_view record, int recordNo) {
   std::string bankId, account, result;
   if (!TryFromCp949(*fields.BankId, bankId) || !TryFromCp949(Trim(*fields.BankNo), account) ||
       !TryFromCp949(*fields.Result, result)) {
-    if (reader.CanApply(recordNo, record))
-      reader.Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+    reader.DataNotReadable(recordNo, record);
     return;
   }
   reader.Data(recordNo, record, bankId, account, TextToMoney(*fields.Monecy), result);

@@ -16,7 +16,7 @@ void Header(TResultReader& reader, std::string_view record, int recordNo, TInsti
   std::string bankId, code;
   if (!Decode(ReadField(kStandardHeader, &TStandardHeaderValues::BankID, record), bankId) ||
       !Decode(Trim(ReadField(kStandardHeader, &TStandardHeaderValues::Corcode, record)), code)) {
-    reader.Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
+    reader.HeaderNotReadable(recordNo, record);
     return;
   }
   reader.Header(recordNo, record, bankId, code, key);
@@ -27,8 +27,7 @@ void Data(TResultReader& reader, std::string_view record, int recordNo) {
   std::string bankId, account, result;
   if (!Decode(*fields.BankId, bankId) || !Decode(Trim(*fields.BankNo), account) ||
       !Decode(*fields.Result, result)) {
-    if (reader.CanApply(recordNo, record))
-      reader.Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+    reader.DataNotReadable(recordNo, record);
     return;
   }
   TMoney amount = TextToMoney(*fields.Monecy);

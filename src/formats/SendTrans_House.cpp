@@ -17,14 +17,8 @@ class THousingWriter : public TStandardWriter {
   }
 
   void WriteHeader(const TBatch& batch) override {
-    const TBatchOrder& order = batch.Order;
-    THousingHeaderValues values;
-    values.Corcode = ToCp949(order.Corcode);
-    values.BankID = ToCp949(order.BankID);
-    values.A_Date = order.A_Date.Format("yymmdd");
-    values.PayMonthDay = order.To_date.Format("mmdd");
-    values.BankNo = DigitsOf(order.BankNo);
-    values.LocalBank = ToCp949(order.LocalBank);
+    TStandardHeaderValues values = StandardHeaderValues(batch.Order);
+    values.To_date = batch.Order.To_date.Format("mmdd");
     PutRecord(WriteRecord(kHousingHeader, values));
   }
 

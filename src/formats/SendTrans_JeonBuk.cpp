@@ -23,14 +23,7 @@ class TJeonbukWriter : public TBatchWriter {
   }
 
   void WriteHeader(const TBatch& batch) override {
-    const TBatchOrder& order = batch.Order;
-    TJeonbukHeaderValues values;
-    values.Corcode = ToCp949(order.Corcode);
-    values.BankID = ToCp949(order.BankID);
-    values.A_Date = order.A_Date.Format("yymmdd");
-    values.To_date = order.To_date.Format("yymmdd");
-    values.BankNo = DigitsOf(order.BankNo);
-    const std::string header = WriteRecord(kJeonbukHeader, values);
+    const std::string header = WriteRecord(kJeonbukHeader, StandardHeaderValues(batch.Order));
     PutRecord(header, kMainFile);
     PutRecord(header, kOthersFile);
   }

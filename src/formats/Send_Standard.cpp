@@ -15,7 +15,7 @@ void TStandardWriter::ResetCounters() {
   total_ = TMoney();
 }
 
-std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
+TStandardHeaderValues StandardHeaderValues(const TBatchOrder& order) {
   TStandardHeaderValues values;
   values.Corcode = ToCp949(order.Corcode);
   values.BankID = ToCp949(order.BankID);
@@ -23,7 +23,11 @@ std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
   values.To_date = order.To_date.Format("yymmdd");
   values.BankNo = DigitsOf(order.BankNo);
   values.LocalBank = ToCp949(order.LocalBank);
-  return WriteRecord(kStandardHeader, values);
+  return values;
+}
+
+std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
+  return WriteRecord(kStandardHeader, StandardHeaderValues(order));
 }
 
 TStandardEndValues StandardEndValues(int dataCount, const TMoney& total) {

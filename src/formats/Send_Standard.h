@@ -14,6 +14,10 @@ namespace selvane {
 // The digits of an account or resident number as CP949 bytes: every "-" removed.
 std::string DigitsOf(const std::string& utf8);
 
+// The values of the standard header record from the order (To_date as YYMMDD), which the
+// formats that share its fields start from.
+TStandardHeaderValues StandardHeaderValues(const TBatchOrder& order);
+
 // The values of a standard end record (and of the formats that share its counts and totals)
 // for this many data records and this total, without a check value.
 TStandardEndValues StandardEndValues(int dataCount, const TMoney& total);

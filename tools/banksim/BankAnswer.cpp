@@ -100,7 +100,7 @@ std::string AnswerJeonbuk(std::string_view request, const TAnswerOptions& option
       std::string account = Trim(ReadField(kJeonbukData, &TJeonbukDataValues::BankNo, line));
       PutField(kJeonbukData, &TJeonbukDataValues::Result, line, ResultCode(account, options));
     } else if (line[0] == 'S') {
-      PutField(kJeonbukHeader, &TJeonbukHeaderValues::Corcode, line, options.BCode);
+      PutField(kJeonbukHeader, &TStandardHeaderValues::Corcode, line, options.BCode);
     } else if (line[0] != 'E') {
       UnknownKind(lineNo);
     }
