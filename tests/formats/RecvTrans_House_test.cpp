@@ -87,13 +87,27 @@ TEST_F(RecvHousingTest, SeedFileApplies) {
   EXPECT_EQ(Sub("State"), (std::vector<std::string>{"2", "3"}));
 }
 
-TEST_F(RecvHousingTest, ACutFileAppliesNothing) {
+// Through the dispatch: a file cut short, and a store that fails.
+TEST_F(RecvHousingTest, ACutFileOrAFailedStoreAppliesNothing) {
   test::TRecordedExchange view;
   const std::string whole = S() + D("987", "00000010000", "0000") + E("0000001");
   std::vector<TReceiveEntry> list{{"06", folder_.WriteRecvFile("RCV06", whole.substr(0, 160))}};
   ASSERT_TRUE(DispatchResultFile(list, folder_.Dm, view));
   ASSERT_EQ(view.List.size(), 1u);
   EXPECT_EQ(RecvRemark(view.List[0]), "끝 레코드 없음, 적용하지 않음 (재수신하십시오)");
+  EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
+  folder_.Dm.Database.Rollback();
+
+  folder_.Dm.Database.ExecScript(
+      "CREATE TRIGGER Full BEFORE UPDATE ON TBTrans BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+  folder_.Dm.Database.Commit();
+  folder_.WriteRecvFile("RCV06", whole);
+  EXPECT_FALSE(ApplyResultFiles(folder_.Dm, view));
+  ASSERT_FALSE(view.Status.empty());
+  EXPECT_TRUE(view.Status.back().IsError);
+  EXPECT_NE(view.Status.back().Text.find("disk full"), std::string::npos)
+      << view.Status.back().Text;
+  // The recipient's result, recorded before the end record failed, is undone with the run.
   EXPECT_EQ(Sub("State"), std::vector<std::string>{"2"});
 }
 

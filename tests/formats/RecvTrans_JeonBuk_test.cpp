@@ -112,6 +112,21 @@ TEST_F(RecvJeonbukTest, BothFilesAnsweredInOneResultFileAreApplied) {
   EXPECT_EQ(RecvRemark(report.Lines[1]), "자금 이체");
 }
 
+TEST_F(RecvJeonbukTest, ARecipientOfAnotherInstitutionIsNeverTaken) {
+  // The same account and amount, sent by another Jeonbuk institution first in table order.
+  folder_.AddInstitution(
+      {.Id = 0, .Name = "군산시청", .BankId = "37", .RecvName = "RCV36", .Bcode = "BK36"});
+  folder_.AddOrder({.KigwanId = 0, .State = 2});
+  folder_.AddOrder({.KigwanId = 1, .State = 2});
+  folder_.AddRecipient({.KigwanId = 0, .BankId = "04", .BankNo = "12345", .Won = 300, .State = 2});
+  folder_.AddRecipient({.KigwanId = 1, .BankId = "04", .BankNo = "12345", .Won = 300, .State = 2});
+  auto report = Read(S() + D("04", "12345", "00000000300", "0000") +
+                     D("04", "12345", "00000000300", "0000") + E("0000002"));
+  EXPECT_EQ(report.Applied, 1);
+  EXPECT_EQ(Sub("State"), (std::vector<std::string>{"2", "3"}));
+  EXPECT_EQ(Orders("State"), (std::vector<std::string>{"2", "3"}));
+}
+
 TEST_F(RecvJeonbukTest, AnInstitutionWithoutAnyOrderGetsOrdersAndRecipientsMadeFromTheFile) {
   auto report =
       Read(S() + D("37", "1002333444556", "00000150000", "0000", "01") +
