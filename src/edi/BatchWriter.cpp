@@ -29,25 +29,32 @@ std::string HeldBackWarning(const TBatchRecipient& recipient, const TFieldDoesNo
          (account ? recipient.BankNo : recipient.Monecy.ToText());
 }
 
-void TBatchWriter::PutRecord(const std::string& record) {
-  *file_ << record << "\r\n";
-  if (!*file_) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileName_);
+void TBatchWriter::PutRecord(const std::string& record, std::size_t file) {
+  std::ofstream& out = files_->at(file);
+  out << record << "\r\n";
+  if (!out) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileNames_[file]);
 }
 
 TBatchResult TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) {
   ResetCounters();
-  fileName_ = RequestFileName(batch.Order);
-  std::ofstream file(fileName_, std::ios::binary | std::ios::app);
-  if (!file) throw TSendFileError("송신 파일을 열 수 없습니다: " + fileName_);
-  file_ = &file;
+  const std::string mainName = RequestFileName(batch.Order);
+  fileNames_ = {mainName};
+  for (const std::string& suffix : FurtherFileSuffixes()) fileNames_.push_back(mainName + suffix);
+  std::vector<std::ofstream> files;
+  for (const std::string& name : fileNames_) {
+    files.emplace_back(name, std::ios::binary | std::ios::app);
+    if (!files.back()) throw TSendFileError("송신 파일을 열 수 없습니다: " + name);
+  }
+  files_ = &files;
   struct TDetach {
-    std::ofstream*& file;
-    ~TDetach() { file = nullptr; }
-  } detach{file_};
+    std::vector<std::ofstream>*& files;
+    ~TDetach() { files = nullptr; }
+  } detach{files_};
 
   TBatchResult result;
   try {
-    PutRecord(EnvelopeLine(batch.Order));
+    const std::string envelope = EnvelopeLine(batch.Order);
+    for (std::size_t file = 0; file < files.size(); ++file) PutRecord(envelope, file);
     WriteHeader(batch);
     for (const auto& recipient : batch.Recipients) {
       try {
@@ -65,8 +72,11 @@ TBatchResult TBatchWriter::WriteBatch(const TBatch& batch, IExchangeView& view) 
                          " 송신 파일의 칸보다 깁니다: " + batch.Order.KigwanName + " " +
                          FromCp949Field(misfit.Value));
   }
-  file.close();
-  if (!file) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileName_);
+  for (std::size_t file = 0; file < files.size(); ++file) {
+    files[file].close();
+    if (!files[file]) throw TSendFileError("송신 파일에 쓸 수 없습니다: " + fileNames_[file]);
+  }
+  result.Warnings = BatchWarnings(batch);
   view.AddListLine({batch.Order.KigwanName,
                     batch.Order.SendName,
                     rkFundsTransfer,

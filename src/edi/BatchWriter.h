@@ -1,7 +1,8 @@
 // The frame that every bank format's writer runs in. For one batch it opens the request file
-// (the order's SendName in the send folder, appended to when it exists), writes the envelope
-// line, lets the format write its header, data and end records, closes the file and adds the
-// batch's line to the exchange list. Every line ends with CR LF.
+// (the order's SendName in the send folder, appended to when it exists) and any further file the
+// format writes beside it (that name with a suffix), writes the envelope line into each, lets
+// the format write its header, data and end records, closes the files and adds the batch's one
+// line to the exchange list. Every line ends with CR LF.
 //
 // A recipient whose account or amount does not fit its field is held back: no record is written
 // for it, the counts and totals leave it out, it stays pending and the result names it.
@@ -72,6 +73,7 @@ std::string RequestFileName(const TBatchOrder& order);
 struct TBatchResult {
   std::vector<std::int64_t> Written;  // recipient rows with a record, in the batch's order
   std::vector<std::string> HeldBack;  // one warning per recipient held back, naming it and why
+  std::vector<std::string> Warnings;  // about the batch as a whole, e.g. recipients not carried
 };
 
 // The warning for a recipient held back because a value does not fit its field.
@@ -93,13 +95,18 @@ class TBatchWriter {
   // TRecipientHeldBack before anything of the recipient is written or counted.
   virtual bool WriteData(const TBatch& batch, const TBatchRecipient& recipient) = 0;
   virtual void WriteEnd(const TBatch& batch) = 0;
+  // The suffixes of the request files the format writes besides the main one, each named
+  // SendName followed by its suffix; file 1 is the first of them.
+  virtual std::vector<std::string> FurtherFileSuffixes() const { return {}; }
+  // After the end records: warnings about the batch as a whole.
+  virtual std::vector<std::string> BatchWarnings(const TBatch&) const { return {}; }
 
-  // Writes one record followed by CR LF.
-  void PutRecord(const std::string& record);
+  // Writes one record followed by CR LF into the main file (0) or a further file.
+  void PutRecord(const std::string& record, std::size_t file = 0);
 
  private:
-  std::ofstream* file_ = nullptr;
-  std::string fileName_;
+  std::vector<std::ofstream>* files_ = nullptr;
+  std::vector<std::string> fileNames_;
 };
 
 }  // namespace selvane

@@ -10,6 +10,9 @@
 #include "formats/RecvTrans_Cheju.h"
 #include "formats/RecvTrans_FisherCorp.h"
 #include "formats/RecvTrans_ForeignExchange.h"
+#include "formats/RecvTrans_House.h"
+#include "formats/RecvTrans_JeonBuk.h"
+#include "formats/RecvTrans_Kiup.h"
 #include "formats/RecvTrans_Sinhan.h"
 #include "formats/Recv_Standard.h"
 
@@ -20,11 +23,11 @@ namespace {
 // but no code is served twice. The Hanvit answer is read as the standard one; families without
 // a reader of their own yet are read in the standard format.
 const TRecvFormat kRecvFormats[] = {
-    {"Jeonbuk", &IsJeonbukBank, &Recv_Standard},
+    {"Jeonbuk", &IsJeonbukBank, &RecvTrans_JeonBuk},
     {"NongHyupCentral", &IsNongHyupCentral, &Recv_Standard},
     {"NongHyupMember", &IsNongHyupMember, &Recv_Standard},
-    {"Industrial", &IsIndustrialBank, &Recv_Standard},
-    {"Housing", &IsHousingBank, &Recv_Standard},
+    {"Industrial", &IsIndustrialBank, &RecvTrans_Kiup},
+    {"Housing", &IsHousingBank, &RecvTrans_House},
     {"Fisheries", &IsFisheriesBank, &RecvTrans_FisherCorp},
     {"ForeignExchange", &IsForeignExchangeBank, &RecvTrans_ForeignExchange},
     {"Hanvit", &IsHanvitBank, &Recv_Standard},

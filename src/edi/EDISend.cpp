@@ -16,6 +16,9 @@
 #include "formats/SendTrans_Cheju.h"
 #include "formats/SendTrans_Fishercorp.h"
 #include "formats/SendTrans_ForeignExchange.h"
+#include "formats/SendTrans_House.h"
+#include "formats/SendTrans_JeonBuk.h"
+#include "formats/SendTrans_KiUp.h"
 #include "formats/SendTrans_SinHan.h"
 #include "formats/Send_Standard.h"
 
@@ -28,11 +31,11 @@ const TSendFormat kSendFormats[] = {
     {"Hanvit", &IsHanvitBank, &SendTrans80_Hanvit},
     {"NongHyupCentral", &IsNongHyupCentral, &Send_Standard},
     {"NongHyupMember", &IsNongHyupMember, &Send_Standard},
-    {"Jeonbuk", &IsJeonbukBank, &Send_Standard},
-    {"Housing", &IsHousingBank, &Send_Standard},
+    {"Jeonbuk", &IsJeonbukBank, &SendTrans_JeonBuk},
+    {"Housing", &IsHousingBank, &SendTrans_House},
     {"Fisheries", &IsFisheriesBank, &SendTrans_Fishercorp},
     {"ForeignExchange", &IsForeignExchangeBank, &SendTrans_ForeignExchange},
-    {"Industrial", &IsIndustrialBank, &Send_Standard},
+    {"Industrial", &IsIndustrialBank, &SendTrans_KiUp},
     {"Shinhan", &IsShinhanBank, &SendTrans_SinHan},
     {"Jeju", &IsJejuBank, &SendTrans_Cheju},
     {"Standard", nullptr, &Send_Standard},
@@ -251,7 +254,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
 
   bool anyPending = false;
   int heldBack = 0;
-  std::vector<std::string> warnings;
+  std::vector<std::string> warnings, batchWarnings;
   try {
     const std::string folders = ExchangeFoldersProblem();
     if (!folders.empty()) throw TSendFileError(folders);
@@ -270,6 +273,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
         continue;
       }
       for (std::string& warning : result.HeldBack) warnings.push_back(warning);
+      for (std::string& warning : result.Warnings) batchWarnings.push_back(warning);
       written.Orders.insert(written.Orders.end(), batch.OrderRows.begin(), batch.OrderRows.end());
       written.Recipients.insert(written.Recipients.end(), result.Written.begin(),
                                 result.Written.end());
@@ -280,6 +284,7 @@ bool BuildRequestFiles(TDModule& dm, IExchangeView& view, TWrittenRows& written)
     return false;
   }
   if (!warnings.empty()) view.ShowWarnings(kHeldBackHeading, warnings);
+  for (const std::string& warning : batchWarnings) view.ShowWarnings(warning, {});
 
   if (CountFiles(SendDir) == 0) {
     written = TWrittenRows();

@@ -32,7 +32,9 @@ void TResultReader::Select(const std::optional<TResultInstitution>& institution,
   lastWasEnd_ = false;
   groupApplied_ = groupSkipped_ = 0;
   selected_ = institution;
-  waiting_ = selected_ && store_.HasSentOrder(selected_->KigwanId);
+  waiting_ = selected_ && (waitingInFile_.count(selected_->KigwanId) > 0 ||
+                           store_.HasSentOrder(selected_->KigwanId));
+  if (waiting_) waitingInFile_.insert(selected_->KigwanId);
   if (!selected_) Skip(recordNo, record, noneReason);
   if (selected_) report_.Institution = selected_->KiGwanName;
 }
@@ -51,9 +53,10 @@ bool TResultReader::CanApply(int recordNo, std::string_view record) {
 }
 
 bool TResultReader::Apply(const std::string& bankId, const std::string& accountNo, TMoney amount,
-                          const std::string& result) {
+                          const std::string& result, const std::optional<std::string>& largeitmId) {
   return selected_ && waiting_ &&
-         store_.ApplyRecipientResult(selected_->KigwanId, bankId, accountNo, amount, result);
+         store_.ApplyRecipientResult(selected_->KigwanId, bankId, accountNo, amount, result,
+                                     largeitmId);
 }
 
 void TResultReader::Applied(bool applied, int recordNo, std::string_view record,
@@ -68,11 +71,23 @@ void TResultReader::Applied(bool applied, int recordNo, std::string_view record,
 }
 
 void TResultReader::Data(int recordNo, std::string_view record, const std::string& bankId,
-                         const std::string& account, TMoney amount, const std::string& result) {
+                         const std::string& account, TMoney amount, const std::string& result,
+                         const std::optional<std::string>& largeitmId) {
   if (!CanApply(recordNo, record)) return;
   const std::string accountNo = TResultStore::StoredAccountNo(bankId, account);
-  Applied(Apply(bankId, accountNo, amount, result), recordNo, record,
+  const bool applied = (largeitmId && Apply(bankId, accountNo, amount, result, largeitmId)) ||
+                       Apply(bankId, accountNo, amount, result);
+  Applied(applied, recordNo, record,
           "일치하는 송신완료 수신자 없음: " + bankId + " " + accountNo + " " + amount.ToText());
+}
+
+void TResultReader::HeaderNotReadable(int recordNo, std::string_view record) {
+  Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
+}
+
+void TResultReader::DataNotReadable(int recordNo, std::string_view record) {
+  if (CanApply(recordNo, record))
+    Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
 }
 
 void TResultReader::End(int recordNo, std::string_view record, std::optional<int> count) {

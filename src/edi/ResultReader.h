@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,19 +39,30 @@ class TResultReader {
   void Select(const std::optional<TResultInstitution>& institution, int recordNo,
               std::string_view record, const std::string& noneReason);
   const std::optional<TResultInstitution>& Selected() const { return selected_; }
+  // The selected institution takes the data records of its group without a sent order: its
+  // recipients are made from the file.
+  void TakeAllRecords() { waiting_ = selected_.has_value(); }
 
   // A data record starts: false, with the record reported, when it cannot be applied (no
   // institution selected, or the institution has no sent order).
   bool CanApply(int recordNo, std::string_view record);
   // The result on a sent recipient of the selected institution; true when one matched.
   bool Apply(const std::string& bankId, const std::string& accountNo, TMoney amount,
-             const std::string& result);
+             const std::string& result,
+             const std::optional<std::string>& largeitmId = std::nullopt);
   // Counts a data record that was applied by Apply, or reports it with the reason.
   void Applied(bool applied, int recordNo, std::string_view record, const std::string& missReason);
   // The usual data record: CanApply, then Apply with the account as recipients store it, and a
-  // record without a match reported.
+  // record without a match reported. With an item, a recipient of that item is taken first,
+  // else any.
   void Data(int recordNo, std::string_view record, const std::string& bankId,
-            const std::string& account, TMoney amount, const std::string& result);
+            const std::string& account, TMoney amount, const std::string& result,
+            const std::optional<std::string>& largeitmId = std::nullopt);
+
+  // A header or data record whose fields are no CP949 text: reported (a header then selects
+  // no institution).
+  void HeaderNotReadable(int recordNo, std::string_view record);
+  void DataNotReadable(int recordNo, std::string_view record);
 
   // An end record with its count of data records; nullopt when the count cannot be read, which
   // makes the end invalid (the file is then not whole).
@@ -73,6 +85,9 @@ class TResultReader {
   std::string fileName_;
   std::optional<TResultInstitution> selected_;
   bool waiting_ = false;  // the selected institution has a sent order
+  // Institutions that had a sent order at a header of this file: a later group of the same
+  // file still answers them after an end record marked their orders received.
+  std::set<int> waitingInFile_;
   int groupApplied_ = 0;
   int groupSkipped_ = 0;
   bool lastWasEnd_ = false;

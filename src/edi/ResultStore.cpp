@@ -33,6 +33,14 @@ bool TResultStore::HasSentOrder(int kigwanId) {
   return found;
 }
 
+bool TResultStore::HasAnyOrder(int kigwanId) {
+  TStatement& find = dm_.Database.Prepare("SELECT 1 FROM TBTrans WHERE KigwanId = ?1 LIMIT 1");
+  find.Bind({TValue(kigwanId)});
+  bool found = find.Step();
+  find.Reset();
+  return found;
+}
+
 std::string TResultStore::StoredAccountNo(const std::string& bankId, const std::string& account) {
   if (NumGuardIsValid(bankId, account)) return HyphenateAccountNo(bankId, account);
   return account;
@@ -40,14 +48,16 @@ std::string TResultStore::StoredAccountNo(const std::string& bankId, const std::
 
 bool TResultStore::ApplyRecipientResult(int kigwanId, const std::string& bankId,
                                         const std::string& accountNo, TMoney amount,
-                                        const std::string& result) {
+                                        const std::string& result,
+                                        const std::optional<std::string>& largeitmId) {
   // Runs on the index (BankId, BankNo, Monecy, State, KigwanId, DongId, LargeitmId): the first
   // row of the index range is the first in table order.
   TStatement& find = dm_.Database.Prepare(
       "SELECT rowid FROM TBTransSub WHERE BankId = ?1 AND BankNo = ?2 AND Monecy = ?3 AND "
-      "State = ?4 AND KigwanId = ?5 ORDER BY DongId, LargeitmId LIMIT 1");
+      "State = ?4 AND KigwanId = ?5 AND (?6 IS NULL OR LargeitmId = ?6) "
+      "ORDER BY DongId, LargeitmId LIMIT 1");
   find.Bind({TValue(bankId), TValue(accountNo), TValue(amount), TValue(static_cast<int>(Sent)),
-             TValue(kigwanId)});
+             TValue(kigwanId), largeitmId ? TValue(*largeitmId) : TValue()});
   std::optional<std::int64_t> row;
   if (find.Step()) row = find.Column(0).AsInteger();
   find.Reset();

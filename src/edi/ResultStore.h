@@ -32,14 +32,17 @@ class TResultStore {
       TInstitutionCode which = TInstitutionCode::CorCode);
   // Does the institution have an order that was sent and waits for its result?
   bool HasSentOrder(int kigwanId);
+  // Does the institution have any order at all?
+  bool HasAnyOrder(int kigwanId);
   // The account as recipients store it: hyphenated when it is valid for the bank, else as read.
   static std::string StoredAccountNo(const std::string& bankId, const std::string& account);
   // Records the result on the institution's first sent recipient, in table order, with this
   // bank, account and amount, whatever filter the recipient table has: result code, today as
   // Recv_date, State 3. False when there is none; a recipient of another institution is never
-  // taken, even with the same account and amount.
+  // taken, even with the same account and amount. With an item, only a recipient of that item.
   bool ApplyRecipientResult(int kigwanId, const std::string& bankId, const std::string& accountNo,
-                            TMoney amount, const std::string& result);
+                            TMoney amount, const std::string& result,
+                            const std::optional<std::string>& largeitmId = std::nullopt);
   // The institution's sent orders become received today; returns their number.
   int MarkOrdersReceived(int kigwanId);
 

@@ -40,7 +40,7 @@ void End(TResultReader& reader, std::string_view record, int recordNo) {
 }  // namespace
 
 TResultReport RecvTrans_Cheju(const std::string& fileName, TDModule& dm) {
-  static constexpr TResultRecordKinds kinds{&Header, &Data, &End};
+  static const TResultRecordKinds kinds{&Header, &Data, &End};
   return ReadResultBlocks(fileName, dm, kinds);
 }
 

@@ -37,8 +37,8 @@ void End(TResultReader& reader, std::string_view record, int recordNo) {
 
 TResultReport ReadStandardResult(const std::string& fileName, TDModule& dm,
                                  TInstitutionCode headerCode) {
-  static constexpr TResultRecordKinds byCorCode{&Header<TInstitutionCode::CorCode>, &Data, &End};
-  static constexpr TResultRecordKinds byBCode{&Header<TInstitutionCode::BCode>, &Data, &End};
+  static const TResultRecordKinds byCorCode{&Header<TInstitutionCode::CorCode>, &Data, &End};
+  static const TResultRecordKinds byBCode{&Header<TInstitutionCode::BCode>, &Data, &End};
   return ReadResultBlocks(fileName, dm,
                           headerCode == TInstitutionCode::BCode ? byBCode : byCorCode);
 }

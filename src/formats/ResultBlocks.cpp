@@ -44,8 +44,12 @@ std::optional<int> FieldWholeNumber(std::string_view field) {
   return std::stoi(text);
 }
 
+int FieldInteger(std::string_view field) {
+  return FieldWholeNumber(field).value_or(0);
+}
+
 TResultReport ReadResultBlocks(const std::string& fileName, TDModule& dm,
-                               const TResultRecordKinds& kinds) {
+                               const TResultRecordFn& onRecord) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) return {};
   TResultReader reader(fileName, dm);
@@ -60,23 +64,30 @@ TResultReport ReadResultBlocks(const std::string& fileName, TDModule& dm,
                       "78바이트가 안 되는 끝부분");
       break;
     }
-    std::string_view record = std::string_view(block).substr(0, kRecordWidth);
-    switch (record[0]) {
-      case 'S':
-        kinds.Header(reader, record, recordNo);
-        break;
-      case 'D':
-        kinds.Data(reader, record, recordNo);
-        break;
-      case 'E':
-        kinds.End(reader, record, recordNo);
-        break;
-      default:
-        reader.Skip(recordNo, record, "알 수 없는 레코드 종류");
-    }
+    onRecord(reader, std::string_view(block).substr(0, kRecordWidth), recordNo);
     if (got < block.size()) break;
   }
   return reader.Finish();
+}
+
+TResultReport ReadResultBlocks(const std::string& fileName, TDModule& dm,
+                               const TResultRecordKinds& kinds) {
+  return ReadResultBlocks(fileName, dm,
+                          [&](TResultReader& reader, std::string_view record, int recordNo) {
+                            switch (record[0]) {
+                              case 'S':
+                                kinds.Header(reader, record, recordNo);
+                                break;
+                              case 'D':
+                                kinds.Data(reader, record, recordNo);
+                                break;
+                              case 'E':
+                                kinds.End(reader, record, recordNo);
+                                break;
+                              default:
+                                reader.Skip(recordNo, record, "알 수 없는 레코드 종류");
+                            }
+                          });
 }
 
 }  // namespace selvane

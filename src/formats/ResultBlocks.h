@@ -5,6 +5,7 @@
 // the reader's rules.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,9 @@
 
 namespace selvane {
 
-using TResultRecordFn = void (*)(TResultReader& reader, std::string_view record, int recordNo);
+// The record's 78 bytes and its 1-based number in the file.
+using TResultRecordFn =
+    std::function<void(TResultReader& reader, std::string_view record, int recordNo)>;
 
 struct TResultRecordKinds {
   TResultRecordFn Header;  // 'S'
@@ -26,6 +29,9 @@ struct TResultRecordKinds {
 // that is not Opened. What the routines throw (database errors, TResultFileError) ends the run.
 TResultReport ReadResultBlocks(const std::string& fileName, TDModule& dm,
                                const TResultRecordKinds& kinds);
+// The same loop with one routine for every record, for formats whose kinds are not S, D and E.
+TResultReport ReadResultBlocks(const std::string& fileName, TDModule& dm,
+                               const TResultRecordFn& onRecord);
 
 // The text of a result field as UTF-8; false for bytes that are not CP949.
 bool DecodeField(std::string_view cp949, std::string& utf8);
@@ -46,5 +52,7 @@ bool DecodeDataFields(TResultReader& reader, std::string_view record, int record
 
 // The whole number of a field, blanks around it allowed; nullopt when it is not one.
 std::optional<int> FieldWholeNumber(std::string_view field);
+// The same, 0 when the field is not one.
+int FieldInteger(std::string_view field);
 
 }  // namespace selvane

@@ -15,7 +15,7 @@ void TStandardWriter::ResetCounters() {
   total_ = TMoney();
 }
 
-TStandardHeaderValues TStandardWriter::HeaderValues(const TBatchOrder& order) {
+TStandardHeaderValues StandardHeaderValues(const TBatchOrder& order) {
   TStandardHeaderValues values;
   values.Corcode = ToCp949(order.Corcode);
   values.BankID = ToCp949(order.BankID);
@@ -23,6 +23,18 @@ TStandardHeaderValues TStandardWriter::HeaderValues(const TBatchOrder& order) {
   values.To_date = order.To_date.Format("yymmdd");
   values.BankNo = DigitsOf(order.BankNo);
   values.LocalBank = ToCp949(order.LocalBank);
+  return values;
+}
+
+std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
+  return WriteRecord(kStandardHeader, StandardHeaderValues(order));
+}
+
+TStandardEndValues StandardEndValues(int dataCount, const TMoney& total) {
+  TStandardEndValues values;
+  values.RecordCount = std::to_string(dataCount + 2);
+  values.DataCount = std::to_string(dataCount);
+  values.TotalSum = total.ToText();
   return values;
 }
 
@@ -39,12 +51,12 @@ TStandardDataValues TStandardWriter::DataValues(const TBatchOrder& order,
   return values;
 }
 
-std::string TStandardWriter::HeaderRecord(const TBatchOrder& order) {
-  return WriteRecord(kStandardHeader, HeaderValues(order));
+TStandardHeaderValues TStandardWriter::HeaderValues(const TBatchOrder& order) {
+  return StandardHeaderValues(order);
 }
 
 std::string TStandardWriter::DataRecord(const TBatchOrder& order,
-                                        const TBatchRecipient& recipient) {
+                                        const TBatchRecipient& recipient) const {
   return WriteRecord(kStandardData, DataValues(order, recipient));
 }
 
@@ -54,11 +66,7 @@ std::string TStandardWriter::RecipientRecord(const TBatchOrder& order,
 }
 
 TStandardEndValues TStandardWriter::EndValues() const {
-  TStandardEndValues values;
-  values.RecordCount = std::to_string(dataCount_ + 2);
-  values.DataCount = std::to_string(dataCount_);
-  values.TotalSum = total_.ToText();
-  return values;
+  return StandardEndValues(dataCount_, total_);
 }
 
 void TStandardWriter::WriteHeader(const TBatch& batch) {
@@ -66,7 +74,7 @@ void TStandardWriter::WriteHeader(const TBatch& batch) {
 }
 
 bool TStandardWriter::WriteData(const TBatch& batch, const TBatchRecipient& recipient) {
-  if (recipient.State != Waiting) return false;
+  if (recipient.State != Waiting || !Carries(recipient)) return false;
   std::string record = RecipientRecord(batch.Order, recipient);
   PutRecord(record);
   ++dataCount_;

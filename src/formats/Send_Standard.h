@@ -14,6 +14,14 @@ namespace selvane {
 // The digits of an account or resident number as CP949 bytes: every "-" removed.
 std::string DigitsOf(const std::string& utf8);
 
+// The values of the standard header record from the order (To_date as YYMMDD), which the
+// formats that share its fields start from.
+TStandardHeaderValues StandardHeaderValues(const TBatchOrder& order);
+
+// The values of a standard end record (and of the formats that share its counts and totals)
+// for this many data records and this total, without a check value.
+TStandardEndValues StandardEndValues(int dataCount, const TMoney& total);
+
 class TStandardWriter : public TBatchWriter {
  protected:
   void ResetCounters() override;
@@ -26,9 +34,12 @@ class TStandardWriter : public TBatchWriter {
   static TStandardDataValues DataValues(const TBatchOrder& order, const TBatchRecipient& recipient);
   // The records of the format as CP949 bytes, without line end.
   static std::string HeaderRecord(const TBatchOrder& order);
-  static std::string DataRecord(const TBatchOrder& order, const TBatchRecipient& recipient);
-  // The data record WriteData writes for a pending recipient; formats with data records of their
-  // own replace it. Throws TFieldDoesNotFit or TRecipientHeldBack.
+  virtual std::string DataRecord(const TBatchOrder& order, const TBatchRecipient& recipient) const;
+  // Whether the format writes a record for this pending recipient at all.
+  virtual bool Carries(const TBatchRecipient&) { return true; }
+  // The data record WriteData writes for a pending recipient that the format carries: by default
+  // DataRecord; formats with data records of their own replace it. Throws TFieldDoesNotFit or
+  // TRecipientHeldBack.
   virtual std::string RecipientRecord(const TBatchOrder& order,
                                       const TBatchRecipient& recipient) const;
   // After a data record was written and counted: for formats that keep further sums.

@@ -12,7 +12,7 @@ struct TStandardHeaderValues {
   TFieldValue Corcode;    // the institution's user number with its bank
   TFieldValue BankID;     // the institution's bank
   TFieldValue A_Date;     // YYMMDD
-  TFieldValue To_date;    // YYMMDD
+  TFieldValue To_date;    // YYMMDD (MMDD in the Housing header)
   TFieldValue BankNo;     // digits of the withdrawal account
   TFieldValue LocalBank;  // the branch number
 };

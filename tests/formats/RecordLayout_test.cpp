@@ -89,6 +89,27 @@ TEST(RecordLayout, FillsAndCuts) {
   }
 }
 
+TEST(RecordLayout, FillsOfAFewFormats) {
+  const std::string han = ToCp949("생계급여");  // 8 bytes
+  struct TCase {
+    TFill fill;
+    int width;
+    std::string value;
+    std::string field;
+  } cases[] = {
+      {TFill::TextRight, 10, "AB", "        AB"},
+      {TFill::TextRight, 10, han, "  " + han},
+      {TFill::TextRight, 10, ToCp949("생계급여지원"), ToCp949("생계급여지")},
+      // The cut stops before half a character; the blank goes in front.
+      {TFill::TextRight, 9, ToCp949("생계급여지원"), " " + han},
+      {TFill::TextRight, 5, "ABCDEFG", "ABCDE"},
+      {TFill::LeftZeros, 2, "6", "60"},
+      {TFill::LeftZeros, 2, "06", "06"},
+      {TFill::LeftZeros, 2, "123", "12"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FitField(c.fill, c.width, c.value), c.field) << c.value;
+}
+
 TEST(RecordLayout, AnAccountOrAmountLongerThanItsFieldIsRefused) {
   struct TCase {
     TSample values;

@@ -1,9 +1,10 @@
 // Every result reader of the receive table on any bytes, through the dispatch that applies a
 // file whole or not at all: none may crash or let an exception out but TResultFileError (a
 // fault its format makes fail the run, with its reason, nothing applied); every record passed
-// over has its reason, no more records apply than the file has data records, and a file that is
-// not whole leaves nothing applied. Each family reads every input, as the file of an institution
-// of its bank with sent recipients; the database is rolled back after each.
+// over has its reason, no more records apply than the file has data records, a file that is
+// not whole leaves nothing applied, and every recipient stays listed under an order. Each family
+// reads every input, as the file of an institution of its bank with sent recipients; the
+// database is rolled back after each.
 #include <stdlib.h>
 
 #include <cstdint>
@@ -37,6 +38,18 @@ int Received() {
   return received;
 }
 
+// Recipients that no order lists (a file made them outside every order).
+int WithoutOrder() {
+  TStatement& count = g_dm->Database.Prepare(
+      "SELECT count(*) FROM TBTransSub s WHERE NOT EXISTS (SELECT 1 FROM TBTrans t WHERE "
+      "t.KigwanId = s.KigwanId AND t.DongID = s.DongId AND t.LargeItmID = s.LargeitmId)");
+  count.Bind({});
+  count.Step();
+  const int without = static_cast<int>(count.Column(0).AsInteger());
+  count.Reset();
+  return without;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -60,6 +73,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         "(?1, '0001', '01', '04', '12345', 300, 2)",
         {TValue(id), TValue(bank)});
   }
+  // A Jeonbuk Bank institution without any order: its files make orders and recipients.
+  db.Execute(
+      "INSERT INTO KiGwan (KigwanID, KiGwanName, BankID, BankNo, CorCode, RecvName, BCode) "
+      "VALUES (?1, '새기관', '37', '123-45-6789', 'NEWCORP', 'RNEW', 'NEW37')",
+      {TValue(id + 1)});
   db.Commit();
   return 0;
 }
@@ -88,6 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (skipped.RecordNo < 1 || skipped.Reason.empty()) std::abort();
     if (!report.Complete && (report.Applied != 0 || Received() != 0)) std::abort();
     if (report.Lines.empty()) std::abort();  // every file read has its line in the list
+    if (WithoutOrder() != 0) std::abort();
     g_dm->Database.Rollback();
   }
   return 0;

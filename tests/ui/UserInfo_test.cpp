@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "ModalDriver.h"
@@ -195,7 +196,9 @@ class TestUserInfo : public QObject {
   // A settings file that cannot be replaced: the failure is shown and the window goes on
   // expecting the old password.
   void storeFailureIsShownAndTheOldPasswordStays() {
-    std::filesystem::create_directories(IniFileName);  // a folder where the file belongs
+    // The settings file's folder is a plain file: nothing to read, and nothing can be written.
+    std::ofstream(sandbox_->Root() + "blocker") << "";
+    IniFileName = sandbox_->Root() + "blocker/SELVANE.ini";
     std::string expectedError;
     {
       TIniFile ini(IniFileName);

@@ -6,14 +6,19 @@
 #include "core/TextRoutines.h"
 #include "edi/BatchWriter.h"
 #include "formats/FisheriesLayout.h"
+#include "formats/IndustrialLayout.h"
 #include "formats/JejuLayout.h"
+#include "formats/JeonbukLayout.h"
 #include "formats/StandardLayout.h"
 
 namespace selvane::banksim {
 namespace {
 
-// Families without an answer of their own yet answer in the standard shape.
+// The families with an answer of their own; every other answers in the standard shape.
 const TAnswerFormat kAnswerFormats[] = {
+    {"Jeonbuk", &IsJeonbukBank, &AnswerJeonbuk, kJeonbukOthersSuffix},
+    {"Housing", &IsHousingBank, &AnswerHousing},
+    {"Industrial", &IsIndustrialBank, &AnswerIndustrial},
     {"Fisheries", &IsFisheriesBank, &AnswerFisheries},
     {"ForeignExchange", &IsForeignExchangeBank, &AnswerFisheries},
     {"Jeju", &IsJejuBank, &AnswerJeju},
@@ -63,6 +68,10 @@ std::string AnswerRecords(std::string_view request, TAnswerLine answerLine) {
 }
 
 }  // namespace
+
+std::span<const TAnswerFormat> AnswerFormats() {
+  return kAnswerFormats;
+}
 
 const TAnswerFormat& AnswerFormatFor(std::string_view bankId) {
   for (const auto& format : kAnswerFormats)
@@ -116,6 +125,54 @@ std::string AnswerJeju(std::string_view request, const TAnswerOptions& options) 
       std::string account = Trim(ReadField(kJejuData, &TJejuDataValues::BankNo, record));
       PutField(kJejuData, &TJejuDataValues::Result, record, ResultCode(options, account));
     } else if (record[0] != 'E') {
+      NotOfTheFormat(lineNo, "unknown record kind");
+    }
+    return record;
+  });
+}
+
+// The Housing bank: the standard shape with the institution's BCode in the header's positions
+// 4-13, where its reader looks for the institution.
+std::string AnswerHousing(std::string_view request, const TAnswerOptions& options) {
+  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+    std::string record = FixText(line, kAnswerWidth, true);
+    if (record[0] == 'D') {
+      std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, record));
+      PutField(kStandardData, &TStandardDataValues::Result, record, ResultCode(options, account));
+    } else if (record[0] == 'S') {
+      PutField(kStandardHeader, &TStandardHeaderValues::Corcode, record, options.BCode);
+    } else if (record[0] != 'E') {
+      NotOfTheFormat(lineNo, "unknown record kind");
+    }
+    return record;
+  });
+}
+
+std::string AnswerJeonbuk(std::string_view request, const TAnswerOptions& options) {
+  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+    std::string record = FixText(line, kAnswerWidth, true);
+    if (record[0] == 'D') {
+      std::string account = Trim(ReadField(kJeonbukData, &TJeonbukDataValues::BankNo, record));
+      PutField(kJeonbukData, &TJeonbukDataValues::Result, record, ResultCode(options, account));
+    } else if (record[0] == 'S') {
+      PutField(kJeonbukHeader, &TStandardHeaderValues::Corcode, record, options.BCode);
+    } else if (record[0] != 'E') {
+      NotOfTheFormat(lineNo, "unknown record kind");
+    }
+    return record;
+  });
+}
+
+std::string AnswerIndustrial(std::string_view request, const TAnswerOptions& options) {
+  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+    std::string record = FixText(line, kAnswerWidth, true);
+    const std::string_view kind = std::string_view(record).substr(0, 2);
+    if (kind == kIndustrialDataKind) {
+      std::string account =
+          Trim(ReadField(kIndustrialData, &TIndustrialDataValues::BankNo, record));
+      PutField(kIndustrialData, &TIndustrialDataValues::Result, record,
+               ResultCode(options, account));
+    } else if (kind != kIndustrialHeaderKind && kind != kIndustrialEndKind) {
       NotOfTheFormat(lineNo, "unknown record kind");
     }
     return record;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@ namespace selvane::banksim {
 struct TAnswerOptions {
   std::set<std::string> FailAccounts;  // account digits that fail
   std::string FailCode;                // empty: the format's own failure code
+  std::string BCode;  // the institution's BCode, which some banks' answer headers carry
 };
 
 // The result file for the request file's bytes. Throws std::runtime_error for a file that is
@@ -22,9 +24,14 @@ struct TAnswerFormat {
   const char* Name;
   bool (*Serves)(std::string_view bankId);  // nullptr: every code (the last row)
   TAnswerFn Answer;
+  // The suffix of a second request file of the batch (SendName + suffix), answered into the
+  // same result file; nullptr when the format writes one file.
+  const char* SecondFileSuffix = nullptr;
 };
 
 const TAnswerFormat& AnswerFormatFor(std::string_view bankId);
+// The rows of the answer table, in the order they are tested.
+std::span<const TAnswerFormat> AnswerFormats();
 
 // The standard answer (also Hanvit's and Shinhan's): the header and end records as sent, each
 // data record with its result code, every record 78 bytes and CR LF; no envelope line.
@@ -37,5 +44,12 @@ std::string AnswerFisheries(std::string_view request, const TAnswerOptions& opti
 
 // The Jeju Bank answer: the records as sent, each data record with its result code.
 std::string AnswerJeju(std::string_view request, const TAnswerOptions& options);
+
+// Jeonbuk Bank (either of its two files) and the Housing bank: the standard shape with the
+// institution's BCode in the header's positions 4-13. Industrial Bank: its "11", "22" and "33"
+// records, the data records filled to 78 bytes with the result code in positions 73-76.
+std::string AnswerJeonbuk(std::string_view request, const TAnswerOptions& options);
+std::string AnswerHousing(std::string_view request, const TAnswerOptions& options);
+std::string AnswerIndustrial(std::string_view request, const TAnswerOptions& options);
 
 }  // namespace selvane::banksim

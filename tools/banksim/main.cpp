@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "BankAnswer.h"
+#include "core/Cp949.h"
 #include "core/Database.h"
 #include "core/FileRoutines.h"
 #include "core/Globals.h"
@@ -79,23 +81,45 @@ int main(int argc, char** argv) {
     std::vector<std::string> requests;
     ListFiles(WithBackslash(in), "*.*", requests);
     TStatement& find = db.Prepare(
-        "SELECT BankID, RecvName FROM KiGwan WHERE SendName = ?1 ORDER BY KigwanID, KiGwanName "
-        "LIMIT 1");
+        "SELECT BankID, RecvName, BCode FROM KiGwan WHERE SendName = ?1 "
+        "ORDER BY KigwanID, KiGwanName LIMIT 1");
+    struct TSender {
+      std::string BankId, RecvName, BCode;
+    };
+    auto sender = [&find](const std::string& sendName) -> std::optional<TSender> {
+      find.Bind({TValue(sendName)});
+      std::optional<TSender> found;
+      if (find.Step())
+        found = TSender{find.Column(0).AsString(), find.Column(1).AsString(),
+                        find.Column(2).AsString()};
+      find.Reset();
+      return found;
+    };
     int failures = 0;
     for (const std::string& request : requests) {
-      find.Bind({TValue(request)});
-      bool known = find.Step();
-      std::string bankId = known ? find.Column(0).AsString() : std::string();
-      std::string recvName = known ? find.Column(1).AsString() : std::string();
-      find.Reset();
-      if (!known || recvName.empty()) {
+      std::optional<TSender> known = sender(request);
+      // A second request file of a batch (SendName + its format's suffix) is answered into the
+      // same result file as the first.
+      for (const auto& format : banksim::AnswerFormats()) {
+        if (known) break;
+        const std::string_view suffix = format.SecondFileSuffix ? format.SecondFileSuffix : "";
+        if (suffix.empty() || !request.ends_with(suffix) || request.size() == suffix.size())
+          continue;
+        known = sender(request.substr(0, request.size() - suffix.size()));
+        if (known && &banksim::AnswerFormatFor(known->BankId) != &format) known.reset();
+      }
+      if (!known || known->RecvName.empty()) {
         std::cout << "skipped: " << request << ": no institution sends this file\n";
         ++failures;
         continue;
       }
-      const auto& format = banksim::AnswerFormatFor(bankId);
+      const std::string& recvName = known->RecvName;
+      const auto& format = banksim::AnswerFormatFor(known->BankId);
       try {
-        std::string answer = format.Answer(ReadAll(WithBackslash(in) + request), options);
+        banksim::TAnswerOptions answerOptions = options;
+        if (!TryToCp949(known->BCode, answerOptions.BCode))
+          throw std::runtime_error("BCode without CP949 form");
+        std::string answer = format.Answer(ReadAll(WithBackslash(in) + request), answerOptions);
         std::ofstream file(fs::path(out) / recvName, std::ios::binary | std::ios::app);
         file << answer;
         if (!file.flush()) throw std::runtime_error("cannot write " + recvName);
