@@ -39,6 +39,8 @@ struct TBatchRecipient {
   std::string Name;
   TMoney Monecy;
   int State = 0;
+  std::int64_t JaGubun = 0;  // fund category; 0 when empty
+  std::string prtText;       // name of the recipient's benefit item; "" when none
 };
 
 struct TBatch {

@@ -7,6 +7,8 @@
 #include "core/EdiFolders.h"
 #include "core/FileRoutines.h"
 #include "core/Globals.h"
+#include "formats/RecvTrans_NongHyup.h"
+#include "formats/RecvTrans_NongHyupMember.h"
 #include "formats/RecvTrans_Sinhan.h"
 #include "formats/Recv_Standard.h"
 
@@ -18,8 +20,8 @@ namespace {
 // a reader of their own yet are read in the standard format.
 const TRecvFormat kRecvFormats[] = {
     {"Jeonbuk", &IsJeonbukBank, &Recv_Standard},
-    {"NongHyupCentral", &IsNongHyupCentral, &Recv_Standard},
-    {"NongHyupMember", &IsNongHyupMember, &Recv_Standard},
+    {"NongHyupCentral", &IsNongHyupCentral, &RecvTrans_NongHyup},
+    {"NongHyupMember", &IsNongHyupMember, &RecvTrans_NongHyupMember},
     {"Industrial", &IsIndustrialBank, &Recv_Standard},
     {"Housing", &IsHousingBank, &Recv_Standard},
     {"Fisheries", &IsFisheriesBank, &Recv_Standard},

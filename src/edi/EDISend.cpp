@@ -13,6 +13,8 @@
 #include "edi/BatchWriter.h"
 #include "edi/SentRecord.h"
 #include "formats/SendTrans80_Hanvit.h"
+#include "formats/SendTrans_NongHyup.h"
+#include "formats/SendTrans_NongHyupMember.h"
 #include "formats/SendTrans_SinHan.h"
 #include "formats/Send_Standard.h"
 
@@ -23,8 +25,8 @@ namespace {
 // are written in the standard format.
 const TSendFormat kSendFormats[] = {
     {"Hanvit", &IsHanvitBank, &SendTrans80_Hanvit},
-    {"NongHyupCentral", &IsNongHyupCentral, &Send_Standard},
-    {"NongHyupMember", &IsNongHyupMember, &Send_Standard},
+    {"NongHyupCentral", &IsNongHyupCentral, &SendTrans_NongHyup},
+    {"NongHyupMember", &IsNongHyupMember, &SendTrans_NongHyupMember},
     {"Jeonbuk", &IsJeonbukBank, &Send_Standard},
     {"Housing", &IsHousingBank, &Send_Standard},
     {"Fisheries", &IsFisheriesBank, &Send_Standard},
@@ -77,7 +79,8 @@ std::vector<TPendingOrder> PendingOrders(TDModule& dm) {
 // recipient table's order.
 void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch& batch) {
   TStatement& select = dm.Database.Prepare(
-      "SELECT rowid, DongId, LargeitmId, BankId, BankNo, Jumin, Name, Monecy, State "
+      "SELECT rowid, DongId, LargeitmId, BankId, BankNo, Jumin, Name, Monecy, State, JaGubun, "
+      "(SELECT LargeItmNm FROM TBLargeItem WHERE LargeItmId = TBTransSub.LargeitmId) "
       "FROM TBTransSub WHERE State = ?1 AND KigwanId = ?2 "
       "ORDER BY KigwanId, DongId, LargeitmId, BankId, BankNo");
   select.Bind({TValue(static_cast<int>(Waiting)), TValue(batch.Order.KigwanId)});
@@ -96,6 +99,8 @@ void AddRecipients(TDModule& dm, const std::vector<TBatchOrder>& members, TBatch
     r.Name = select.Column(6).AsString();
     r.Monecy = select.Column(7).AsMoney();
     r.State = static_cast<int>(select.Column(8).AsInteger());
+    r.JaGubun = select.Column(9).AsInteger();
+    r.prtText = select.Column(10).AsString();
     batch.Recipients.push_back(std::move(r));
   }
   select.Reset();

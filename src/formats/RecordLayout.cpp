@@ -21,6 +21,8 @@ std::string FitField(TFill fill, int width, std::string_view value) {
       return fill == TFill::Account ? FixText(value, width, true) : FixNumber(value, width, false);
     case TFill::Number:
       return FixNumber(value, width, false);
+    case TFill::LeftZeros:
+      return FixNumber(value, width, true);
     case TFill::SumTail:
       return FixNumber(value.size() > size ? value.substr(value.size() - size) : value, width,
                        false);

@@ -23,6 +23,9 @@ enum class TFill {
   SumTail,   // right-justified, zero-filled; a longer value keeps its last digits
   Account,   // left-justified, blank-filled; a longer value is refused (TFieldDoesNotFit)
   Amount,    // right-justified, zero-filled; a longer value is refused (TFieldDoesNotFit)
+
+  // Fills of a few formats only.
+  LeftZeros,  // left-justified, zero-filled on the right; cut to its first digits
 };
 
 // The value of a field as CP949 bytes; a field whose value is missing is a programming error.
@@ -57,8 +60,9 @@ class TFieldDoesNotFit : public std::runtime_error {
   int Width;
 };
 
-// The value fitted to the field by its fill (Text, Number, SumTail, Account, Amount); Answer
-// fields are fitted as Text. Throws TFieldDoesNotFit for an account or amount that is too long.
+// The value fitted to the field by its fill (Text, Number, SumTail, Account, Amount,
+// LeftZeros); Answer fields are fitted as Text. Throws TFieldDoesNotFit for an account or amount
+// that is too long.
 std::string FitField(TFill fill, int width, std::string_view value);
 
 // Width of the record: the end of its last field; 0 when the fields do not follow each other

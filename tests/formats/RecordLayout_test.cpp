@@ -85,6 +85,23 @@ TEST(RecordLayout, FillsAndCuts) {
   }
 }
 
+// The fills that only a few formats use, on the field routine itself.
+TEST(RecordLayout, FillsOfAFewFormats) {
+  struct TCase {
+    TFill fill;
+    int width;
+    const char* value;
+    const char* fitted;
+  } cases[] = {
+      {TFill::LeftZeros, 2, "1", "10"},
+      {TFill::LeftZeros, 2, "12", "12"},
+      {TFill::LeftZeros, 2, "123", "12"},
+      {TFill::LeftZeros, 3, "", "000"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FitField(c.fill, c.width, c.value), c.fitted) << c.value << " in " << c.width;
+}
+
 TEST(RecordLayout, AnAccountOrAmountLongerThanItsFieldIsRefused) {
   struct TCase {
     TSample values;

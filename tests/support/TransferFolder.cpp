@@ -97,9 +97,9 @@ std::int64_t TTransferFolder::LastRowId(const std::string& table) {
 std::int64_t TTransferFolder::AddRecipient(const TRecipientRow& r) {
   Dm.Database.Execute(
       "INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Jumin, Monecy, Name, "
-      "State) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, '홍길동', ?8)",
-      {r.KigwanId, r.DongId, r.ItemId, r.BankId, r.BankNo, r.Jumin, TMoney::FromWon(r.Won),
-       r.State});
+      "State, JaGubun) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, '홍길동', ?8, ?9)",
+      {r.KigwanId, r.DongId, r.ItemId, r.BankId, r.BankNo, r.Jumin, TMoney::FromWon(r.Won), r.State,
+       r.JaGubun ? TValue(*r.JaGubun) : TValue()});
   Dm.Database.Commit();
   return LastRowId("TBTransSub");
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,7 @@ struct TRecipientRow {
   std::string Jumin = "700101-1234567";
   std::int64_t Won = 1000;
   int State = 1;
+  std::optional<int> JaGubun = std::nullopt;  // fund category; none when not given
 };
 
 // The order of a batch built by hand: institution "종로구청" of bank 04, send name "SND01",

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/BankCodes.h"
 #include "core/TextRoutines.h"
 #include "edi/BatchWriter.h"
 #include "formats/StandardLayout.h"
@@ -9,8 +10,10 @@
 namespace selvane::banksim {
 namespace {
 
-// Every family answers in the standard shape until its own answer is written.
+// Families without an answer of their own yet answer in the standard shape.
 const TAnswerFormat kAnswerFormats[] = {
+    {"NongHyupCentral", &IsNongHyupCentral, &AnswerNongHyupCentral},
+    {"NongHyupMember", &IsNongHyupMember, &AnswerNongHyupMember},
     {"Standard", nullptr, &AnswerStandard},
 };
 
@@ -25,9 +28,9 @@ const TAnswerFormat& AnswerFormatFor(std::string_view bankId) {
   return kAnswerFormats[std::size(kAnswerFormats) - 1];
 }
 
-std::string AnswerStandard(std::string_view request, const TAnswerOptions& options) {
-  const std::string failCode =
-      options.FailCode.empty() ? std::string(kStandardFailCode) : options.FailCode;
+std::string AnswerRecords(
+    std::string_view request,
+    const std::function<void(std::string& record, int lineNo)>& answerRecord) {
   constexpr std::string_view envelope = kEnvelopeLine[0].Text;
   std::string answer;
   std::size_t pos = 0;
@@ -41,6 +44,16 @@ std::string AnswerStandard(std::string_view request, const TAnswerOptions& optio
     if (line.rfind(envelope, 0) == 0) continue;
     if (lineNo == 1) throw std::runtime_error("no envelope line");
     line = FixText(line, 78, true);
+    answerRecord(line, lineNo);
+    answer += line + "\r\n";
+  }
+  return answer;
+}
+
+std::string AnswerStandard(std::string_view request, const TAnswerOptions& options) {
+  const std::string failCode =
+      options.FailCode.empty() ? std::string(kStandardFailCode) : options.FailCode;
+  return AnswerRecords(request, [&](std::string& line, int lineNo) {
     if (line[0] == 'D') {
       std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, line));
       bool fails = options.FailAccounts.count(account) > 0;
@@ -49,9 +62,7 @@ std::string AnswerStandard(std::string_view request, const TAnswerOptions& optio
     } else if (line[0] != 'S' && line[0] != 'E') {
       throw std::runtime_error("line " + std::to_string(lineNo) + ": unknown record kind");
     }
-    answer += line + "\r\n";
-  }
-  return answer;
+  });
 }
 
 }  // namespace selvane::banksim

@@ -1,0 +1,53 @@
+#include "formats/RecvTrans_NongHyupMember.h"
+
+#include <vector>
+
+#include "core/BankCodes.h"
+#include "core/TextRoutines.h"
+#include "formats/NongHyupAccounts.h"
+#include "formats/NongHyupMemberLayout.h"
+#include "formats/ResultBlocks.h"
+
+namespace selvane {
+namespace {
+
+void Data(TResultReader& reader, std::string_view record, int recordNo) {
+  const TMemberDataValues fields = ReadRecord(kMemberData, record);
+  std::string bankId, account, result;
+  if (!reader.DataFields(recordNo, record, *fields.BankId, *fields.BankNo, *fields.Result, bankId,
+                         account, result))
+    return;
+  std::vector<std::string> accountsNo;
+  if (IsNongHyupCentral(bankId)) {
+    for (const std::string& stored : MemberWideningRemoved(account)) accountsNo.push_back(stored);
+  } else if (IsNongHyupMember(bankId)) {
+    accountsNo.push_back(account);
+  } else {
+    accountsNo.push_back(TResultStore::StoredAccountNo(bankId, account));
+  }
+  reader.DataOfAccounts(recordNo, record, bankId, accountsNo, TextToMoney(*fields.Monecy),
+                        "00" + result);
+}
+
+}  // namespace
+
+TResultReport RecvTrans_NongHyupMember(const std::string& fileName, TDModule& dm) {
+  return ReadResultBlocks(
+      fileName, dm, [](TResultReader& reader, std::string_view record, int recordNo) {
+        const std::string_view kind = record.substr(0, 2);
+        if (kind == kMemberHeaderKind) {
+          reader.HeaderFields(recordNo, record,
+                              ReadField(kMemberHeader, &TMemberHeaderValues::BankID, record),
+                              ReadField(kMemberHeader, &TMemberHeaderValues::Corcode, record));
+        } else if (kind == kMemberDataKind) {
+          Data(reader, record, recordNo);
+        } else if (kind == kMemberEndKind) {
+          reader.EndOfWholeCount(recordNo, record,
+                                 ReadField(kMemberEnd, &TMemberEndValues::DataCount, record), 0);
+        } else {
+          reader.Skip(recordNo, record, "알 수 없는 레코드 종류");
+        }
+      });
+}
+
+}  // namespace selvane
