@@ -1,25 +1,9 @@
 #!/bin/sh
 # An institution of bank 04 with an order and two recipients: `selvane-cli build` writes the
 # request file, banksim answers it (one account failing), `selvane-cli apply` records the results.
-set -eu
 bin=$1
-home=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$home"' EXIT
-export NORVA_HOME="$home" NORVA_NOW=2026-12-10T09:00:00 NORVA_REGISTRY="$home/registry.reg"
-fail() { echo "FAIL: $*"; exit 1; }
-
-"$bin/mkprogram" "$home" >/dev/null
-sqlite3 "$home/Data/norva.db" <<'SQL'
-INSERT INTO KiGwan (KigwanID, KiGwanName, BankID, BankNo, LocalBank, CorCode, SendName, RecvName, BCode)
-  VALUES (1, '서울구청', '04', '123-45-6789', '001234', 'CORP01', 'SND01', 'RCV01', 'BK04');
-INSERT INTO TBTrans (KigwanId, DongID, LargeItmID, Bcode, Corcode, SendName, RecvName, BankNo, BankID,
-                     A_Date, To_date, State, KigwanName, LocalBank)
-  VALUES (1, '0001', '01', 'BK04', 'CORP01', 'SND01', 'RCV01', '123-45-6789', '04',
-          '2026-12-09', '2026-12-11', 1, '서울구청', '001234');
-INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Jumin, Monecy, Name, State) VALUES
-  (1, '0001', '01', '04', '123-4567-8901', '700101-1234567', 150000, '홍길동', 1),
-  (1, '0001', '01', '04', '100-01-0000-123', '800202-2345678', 2500, '김영희', 1);
-SQL
+. "$(dirname "$0")/lib.sh"
+make_program apply
 
 out=$("$bin/selvane-cli" build) || fail "build: $out"
 [ "$out" = "$(printf 'status: 자금이체 파일 생성중입니다.\nfile: 서울구청\tSND01\t2\t자금 이체')" ] \

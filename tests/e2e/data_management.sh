@@ -1,15 +1,8 @@
 #!/bin/sh
 # Backup, restore and data reset through selvane-cli: every row kept, a damaged archive changing
 # nothing, and a reset killed at any moment leaving a database that opens with all its rows.
-set -eu
 bin=$1
-root=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$root"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-expect_line() {  # OUTPUT LINE
-  printf '%s\n' "$1" | grep -qxF -- "$2" || fail "no line '$2' in:
-$1"
-}
+. "$(dirname "$0")/lib.sh"
 cli() { "$bin/selvane-cli" --home "$home" "$@"; }
 rows() {  # what must survive: the rows and their sums
   sqlite3 "$home/Data/norva.db" "SELECT count(*), total(Monecy), max(Name) FROM TBTransSub;

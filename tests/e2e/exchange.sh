@@ -2,15 +2,8 @@
 # The whole exchange through selvane-cli: send over the mailbox network, banksim answering with
 # one account failing, receive applying the results and listing a stray file; then the same in
 # test mode without the network, the result files copied into the receive folder by hand.
-set -eu
 bin=$1
-root=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$root"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-expect_line() {  # OUTPUT LINE
-  printf '%s\n' "$1" | grep -qxF -- "$2" || fail "no line '$2' in:
-$1"
-}
+. "$(dirname "$0")/lib.sh"
 
 # A program folder with an institution of bank 04, an order with two recipients, and a second
 # order of the same institution with other dates, which waits for a later send.

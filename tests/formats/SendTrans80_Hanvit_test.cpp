@@ -61,6 +61,8 @@ TEST(SendHanvit, NoCheckValueWithoutAnAmount) {
     EXPECT_THROW(SendTrans80_Hanvit(batch, view), TSendFileError);
     // The end record was not written.
     auto lines = test::SplitCrLf(folder.ReadFile("HAN01"));
+    ASSERT_EQ(lines.size(), 2 + recipients.size());  // envelope, header, data records
+    ASSERT_FALSE(lines.back().empty());
     EXPECT_EQ(lines.back()[0], recipients.empty() ? 'S' : 'D');
   }
 }

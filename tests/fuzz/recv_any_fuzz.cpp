@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "FuzzProgram.h"
 #include "core/DM.h"
 #include "core/Globals.h"
-#include "core/ProgramFolderSetup.h"
 #include "edi/EDIRecv.h"
 
 using namespace selvane;
@@ -24,13 +24,6 @@ namespace {
 const char* const kCodes[] = {"37", "11", "12", "03", "06", "07", "05", "20", "26", "35", "04"};
 
 TDModule* g_dm = nullptr;
-std::string g_folder;
-
-void RemoveFolder() {
-  delete g_dm;
-  std::error_code ec;
-  std::filesystem::remove_all(g_folder, ec);
-}
 
 int Received() {
   TStatement& count = g_dm->Database.Prepare("SELECT count(*) FROM TBTransSub WHERE State = 3");
@@ -44,16 +37,7 @@ int Received() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::string folder = (std::filesystem::temp_directory_path() / "selvane-fuzz-XXXXXX").string();
-  if (mkdtemp(folder.data()) == nullptr) std::abort();
-  folder += "/";
-  g_folder = folder;
-  std::atexit(&RemoveFolder);
-  PrepareProgramFolder(folder);
-  SetProgramHome(folder);
-  LoadWorkingFolders();
-  g_dm = new TDModule;
-  g_dm->OpenDatabase();
+  g_dm = &fuzz::OpenFuzzProgram();
   auto& db = g_dm->Database;
   int id = 0;
   for (const char* code : kCodes) {

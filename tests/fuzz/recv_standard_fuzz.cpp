@@ -10,9 +10,9 @@
 #include <fstream>
 #include <string>
 
+#include "FuzzProgram.h"
 #include "core/DM.h"
 #include "core/Globals.h"
-#include "core/ProgramFolderSetup.h"
 #include "formats/Recv_Standard.h"
 
 using namespace selvane;
@@ -20,28 +20,12 @@ using namespace selvane;
 namespace {
 
 TDModule* g_dm = nullptr;
-std::string g_folder;
 std::string g_file;
-
-void RemoveFolder() {
-  delete g_dm;
-  std::error_code ec;
-  std::filesystem::remove_all(g_folder, ec);
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::string folder = (std::filesystem::temp_directory_path() / "selvane-fuzz-XXXXXX").string();
-  if (mkdtemp(folder.data()) == nullptr) std::abort();
-  folder += "/";
-  g_folder = folder;
-  std::atexit(&RemoveFolder);
-  PrepareProgramFolder(folder);
-  SetProgramHome(folder);
-  LoadWorkingFolders();
-  g_dm = new TDModule;
-  g_dm->OpenDatabase();
+  g_dm = &fuzz::OpenFuzzProgram();
   auto& db = g_dm->Database;
   db.Execute(
       "INSERT INTO KiGwan (KigwanID, KiGwanName, BankID, CorCode, RecvName) VALUES "

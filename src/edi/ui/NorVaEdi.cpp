@@ -97,6 +97,7 @@ TFrmNorvaEdi::TFrmNorvaEdi(TDModule& dm, QWidget* parent) : QDialog(parent), dm_
   StatusLabel->setFrameShadow(QFrame::Sunken);
   StatusLabel->setMinimumHeight(24);
   StatusLabel->setIndent(4);
+  StatusLabel->setWordWrap(true);  // a failure's reason can be longer than the line
 
   btnSend = new QPushButton(Text(" 송 신"), this);
   btnSend->setObjectName("btnSend");
