@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <filesystem>
 
 #include "core/Clock.h"
@@ -191,6 +193,69 @@ TEST_F(ApplyTest, FoldersThatAreOneFolderAreRefused) {
                              RecvDir + " 통신환경설정에서 서로 다른 폴더를 지정하십시오.",
                          true}));
   EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCVA"});
+}
+
+TEST_F(ApplyTest, AnEndCountThatIsNoNumberUndoesTheWholeRun) {
+  SentOrderOfB();  // RCVA, read first, is whole and sound
+  folder_.AddInstitution(
+      {.Id = 4, .Name = "라기관", .BankId = "12", .Corcode = "NHM0001", .RecvName = "RCVN"});
+  folder_.AddOrder({.KigwanId = 4, .State = 2});
+  folder_.AddRecipient(
+      {.KigwanId = 4, .BankId = "12", .BankNo = "351-1234-5678-93", .Won = 100, .State = 2});
+  folder_.WriteRecvFile("RCVA", ResultOfB());
+  folder_.WriteRecvFile("RCVN", Record("1112261205000000170NHM0001") +
+                                    Record("22000000112351-1234-5678-93000000000100900") +
+                                    Record("33 1 000"));
+  EXPECT_FALSE(ApplyResultFiles(folder_.Dm, view_));
+  EXPECT_EQ(
+      view_.Status.back(),
+      (TStatusLine{"수신 자료 처리 실패. RCVN 3번째 레코드: 끝 레코드의 건수가 정수가 아닙니다.",
+                   true}));
+  EXPECT_EQ(folder_.Column("TBTransSub", "State"), (std::vector<std::string>{"2", "2"}));
+  EXPECT_EQ(folder_.Column("TBTrans", "State"), (std::vector<std::string>{"2", "2"}));
+  EXPECT_EQ(Files(RecvDir), (std::vector<std::string>{"RCVA", "RCVN"}));
+}
+
+// The seed result file of each family, applied for an institution of its bank as the fuzz target
+// sets it up: a failed commit keeps none of it, and the file stays to be applied again.
+TEST(ApplyFamilies, AFailedCommitKeepsNothingOfTheFileAndTheFile) {
+  struct TCase {
+    const char* bank;
+    const char* seed;
+  } cases[] = {
+      {"11", "nonghyup_central_result_two_recipients.dat"},
+      {"12", "nonghyup_member_result_two_recipients.dat"},
+  };
+  for (const auto& c : cases) {
+    SetClock(TDateTime{{2026, 12, 10}, 9, 0, 0});
+    test::TTransferFolder folder;
+    test::TRecordedExchange view;
+    const std::string bank = c.bank;
+    folder.AddInstitution({.BankId = bank, .Corcode = "CORP" + bank, .Bcode = "B" + bank});
+    folder.AddOrder({.State = 2});
+    folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+    folder.WriteRecvFile(
+        "RCV01", test::TTempFolder::ReadFile(std::string(SELVANE_TEST_DATA) + "/" + c.seed));
+    // Whole and sound: without the failed commit the recipient would be received.
+    std::vector<TReceiveEntry> list = ReceiveWorkList(folder.Dm);
+    TResultReport report;
+    ASSERT_TRUE(DispatchResultFile(list, folder.Dm, view, &report)) << c.seed;
+    EXPECT_EQ(report.Applied, 1) << c.seed;
+    folder.Dm.Database.Rollback();
+
+    sqlite3_commit_hook(
+        folder.Dm.Database.Handle(), [](void*) { return 1; }, nullptr);
+    EXPECT_FALSE(ApplyResultFiles(folder.Dm, view)) << c.seed;
+    sqlite3_commit_hook(folder.Dm.Database.Handle(), nullptr, nullptr);
+    ASSERT_FALSE(view.Status.empty());
+    EXPECT_TRUE(view.Status.back().IsError) << c.seed;
+    EXPECT_EQ(view.Status.back().Text.rfind("수신 자료 처리 실패. ", 0), 0u)
+        << view.Status.back().Text;
+    EXPECT_EQ(folder.Column("TBTransSub", "State"), std::vector<std::string>{"2"}) << c.seed;
+    EXPECT_EQ(folder.Column("TBTrans", "State"), std::vector<std::string>{"2"}) << c.seed;
+    EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCV01"}) << c.seed;
+    SetClock(std::nullopt);
+  }
 }
 
 }  // namespace

@@ -1,20 +1,23 @@
 // Every result reader of the receive table on any bytes, through the dispatch that applies a
-// file whole or not at all: none may crash or let an exception out, every record passed over
-// has its reason, no more records apply than the file has data records, and a file that is not
-// whole leaves nothing applied. Each family reads every input, as the file of an institution of
-// its bank with sent recipients; the database is rolled back after each.
+// file whole or not at all: none may crash or let an exception out but TResultFileError (a
+// fault its format makes fail the run, with its reason, nothing applied); every record passed
+// over has its reason, no more records apply than the file has data records, and a file that is
+// not whole leaves nothing applied. Each family reads every input, as the file of an institution
+// of its bank with sent recipients; the database is rolled back after each.
 #include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FuzzProgram.h"
 #include "core/DM.h"
 #include "core/Globals.h"
 #include "edi/EDIRecv.h"
+#include "edi/ResultReader.h"
 
 using namespace selvane;
 
@@ -72,7 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<TReceiveEntry> list{{code, file}};
     g_dm->Database.BeginWrite();
     TResultReport report;
-    if (!DispatchResultFile(list, *g_dm, view, &report)) std::abort();
+    try {
+      if (!DispatchResultFile(list, *g_dm, view, &report)) std::abort();
+    } catch (const TResultFileError& error) {
+      // A fault the format makes an error of ends the run: with its reason, nothing applied.
+      if (std::string_view(error.what()).empty() || Received() != 0) std::abort();
+      g_dm->Database.Rollback();
+      continue;
+    }
     if (report.Applied < 0 || report.Applied > report.DataRecords) std::abort();
     for (const auto& skipped : report.Skipped)
       if (skipped.RecordNo < 1 || skipped.Reason.empty()) std::abort();
