@@ -65,12 +65,17 @@ void AddInstitution(sqlite3* db, const TInstitution& k) {
   const std::string id = std::to_string(k.Id), bank = k.Bank, corcode = k.Corcode;
   const std::string sql =
       "INSERT INTO KiGwan (KigwanID, KiGwanName, BankID, BankNo, LocalBank, CorCode, SendName, "
-      "RecvName, BCode) VALUES (" + id + ", '기관" + id + "', '" + bank + "', '351-0123-4567-89', "
-      "'0012', '" + corcode + "', '" + k.SendName + "', '" + k.RecvName + "', 'BK" + bank + "');"
+      "RecvName, BCode) VALUES (" +
+      id + ", '기관" + id + "', '" + bank +
+      "', '351-0123-4567-89', "
+      "'0012', '" +
+      corcode + "', '" + k.SendName + "', '" + k.RecvName + "', 'BK" + bank +
+      "');"
       "INSERT INTO TBTrans (KigwanId, DongID, LargeItmID, Bcode, Corcode, SendName, RecvName, "
       "BankNo, BankID, A_Date, To_date, State, KigwanName, LocalBank) SELECT KigwanID, '0001', "
       "'01', BCode, CorCode, SendName, RecvName, BankNo, BankID, '2026-12-09', '2026-12-11', 1, "
-      "KiGwanName, LocalBank FROM KiGwan WHERE KigwanID = " + id;
+      "KiGwanName, LocalBank FROM KiGwan WHERE KigwanID = " +
+      id;
   Exec(db, sql.c_str());
   sqlite3_stmt* insert = nullptr;
   sqlite3_prepare_v2(db,
@@ -186,8 +191,8 @@ int main() {
               standard.Build, member.Build, member.Build / standard.Build);
   std::printf("  apply  standard %.3f s   member %.3f s   ratio %.2fx (goal <= 1.2x)\n",
               standard.Apply, member.Apply, member.Apply / standard.Apply);
-  std::printf("  both institutions in one program folder: build %.3f s, apply %.3f s\n",
-              both.Build, both.Apply);
+  std::printf("  both institutions in one program folder: build %.3f s, apply %.3f s\n", both.Build,
+              both.Apply);
   fs::remove_all(root);
   return 0;
 }

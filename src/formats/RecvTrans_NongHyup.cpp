@@ -1,11 +1,7 @@
 #include "formats/RecvTrans_NongHyup.h"
 
-#include <vector>
-
-#include "core/BankCodes.h"
-#include "core/TextRoutines.h"
-#include "formats/NongHyupAccounts.h"
 #include "formats/NongHyupCentralLayout.h"
+#include "formats/NongHyupResult.h"
 #include "formats/ResultBlocks.h"
 
 namespace selvane {
@@ -13,19 +9,8 @@ namespace {
 
 void Data(TResultReader& reader, std::string_view record, int recordNo) {
   const TCentralDataValues fields = ReadRecord(kCentralResultData, record);
-  std::string bankId, account, result;
-  if (!reader.DataFields(recordNo, record, *fields.BankId, *fields.BankNo, *fields.Result, bankId,
-                         account, result))
-    return;
-  std::vector<std::string> accountsNo;
-  if (IsNongHyupCentral(bankId)) {
-    for (const std::string& stored : CentralWideningRemoved(account))
-      accountsNo.push_back(TResultStore::StoredAccountNo(bankId, stored));
-  } else {
-    accountsNo.push_back(TResultStore::StoredAccountNo(bankId, account));
-  }
-  reader.DataOfAccounts(recordNo, record, bankId, accountsNo, TextToMoney(*fields.Monecy),
-                        "00" + result);
+  ReadNongHyupData(reader, record, recordNo, *fields.BankId, *fields.BankNo, *fields.Monecy,
+                   *fields.Result, &CentralStoredAccounts);
 }
 
 }  // namespace

@@ -1,11 +1,7 @@
 #include "formats/RecvTrans_NongHyupMember.h"
 
-#include <vector>
-
-#include "core/BankCodes.h"
-#include "core/TextRoutines.h"
-#include "formats/NongHyupAccounts.h"
 #include "formats/NongHyupMemberLayout.h"
+#include "formats/NongHyupResult.h"
 #include "formats/ResultBlocks.h"
 
 namespace selvane {
@@ -13,20 +9,8 @@ namespace {
 
 void Data(TResultReader& reader, std::string_view record, int recordNo) {
   const TMemberDataValues fields = ReadRecord(kMemberData, record);
-  std::string bankId, account, result;
-  if (!reader.DataFields(recordNo, record, *fields.BankId, *fields.BankNo, *fields.Result, bankId,
-                         account, result))
-    return;
-  std::vector<std::string> accountsNo;
-  if (IsNongHyupCentral(bankId)) {
-    for (const std::string& stored : MemberWideningRemoved(account)) accountsNo.push_back(stored);
-  } else if (IsNongHyupMember(bankId)) {
-    accountsNo.push_back(account);
-  } else {
-    accountsNo.push_back(TResultStore::StoredAccountNo(bankId, account));
-  }
-  reader.DataOfAccounts(recordNo, record, bankId, accountsNo, TextToMoney(*fields.Monecy),
-                        "00" + result);
+  ReadNongHyupData(reader, record, recordNo, *fields.BankId, *fields.BankNo, *fields.Monecy,
+                   *fields.Result, &MemberStoredAccounts);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/Cp949.h"
 #include "formats/NongHyupCheck.h"
+#include "support/RequestRecords.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
@@ -23,25 +24,11 @@ TBatch MemberBatch() {
 
 TBatchRecipient Pending(const char* bank, const char* account, std::int64_t won,
                         std::int64_t fund = 0, const char* item = "") {
-  TBatchRecipient r;
-  r.BankId = bank;
-  r.BankNo = account;
-  r.Name = "홍길동";
-  r.Monecy = TMoney::FromWon(won);
-  r.State = 1;
-  r.JaGubun = fund;
-  r.prtText = item;
-  return r;
+  return test::PendingRecipient(bank, account, won, fund, item);
 }
 
 std::vector<std::string> Records(const TBatch& batch, TBatchResult* result = nullptr) {
-  test::TSendFolder folder;
-  test::TRecordedExchange view;
-  TBatchResult written = SendTrans_NongHyupMember(batch, view);
-  if (result != nullptr) *result = written;
-  auto lines = test::SplitCrLf(folder.ReadFile(batch.Order.SendName));
-  if (!lines.empty()) lines.erase(lines.begin());
-  return lines;
+  return test::RequestRecords(&SendTrans_NongHyupMember, batch, result);
 }
 
 const std::string kHeader =

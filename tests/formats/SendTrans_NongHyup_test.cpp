@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Cp949.h"
+#include "support/RequestRecords.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
@@ -19,27 +20,11 @@ TBatch CentralBatch() {
 
 TBatchRecipient Pending(const char* bank, const char* account, std::int64_t won,
                         std::int64_t fund = 0, const char* item = "") {
-  TBatchRecipient r;
-  r.BankId = bank;
-  r.BankNo = account;
-  r.Jumin = "700101-1234567";
-  r.Name = "홍길동";
-  r.Monecy = TMoney::FromWon(won);
-  r.State = 1;
-  r.JaGubun = fund;
-  r.prtText = item;
-  return r;
+  return test::PendingRecipient(bank, account, won, fund, item);
 }
 
-// The records after the envelope line.
 std::vector<std::string> Records(const TBatch& batch, TBatchResult* result = nullptr) {
-  test::TSendFolder folder;
-  test::TRecordedExchange view;
-  TBatchResult written = SendTrans_NongHyup(batch, view);
-  if (result != nullptr) *result = written;
-  auto lines = test::SplitCrLf(folder.ReadFile(batch.Order.SendName));
-  if (!lines.empty()) lines.erase(lines.begin());
-  return lines;
+  return test::RequestRecords(&SendTrans_NongHyup, batch, result);
 }
 
 const std::string kHeader = "S11NHCORP0111261211261211261209NEWNORVA" + std::string(39, ' ');
