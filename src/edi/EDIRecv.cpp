@@ -13,6 +13,8 @@
 #include "formats/RecvTrans_House.h"
 #include "formats/RecvTrans_JeonBuk.h"
 #include "formats/RecvTrans_Kiup.h"
+#include "formats/RecvTrans_NongHyup.h"
+#include "formats/RecvTrans_NongHyupMember.h"
 #include "formats/RecvTrans_Sinhan.h"
 #include "formats/Recv_Standard.h"
 
@@ -24,8 +26,8 @@ namespace {
 // a reader of their own yet are read in the standard format.
 const TRecvFormat kRecvFormats[] = {
     {"Jeonbuk", &IsJeonbukBank, &RecvTrans_JeonBuk},
-    {"NongHyupCentral", &IsNongHyupCentral, &Recv_Standard},
-    {"NongHyupMember", &IsNongHyupMember, &Recv_Standard},
+    {"NongHyupCentral", &IsNongHyupCentral, &RecvTrans_NongHyup},
+    {"NongHyupMember", &IsNongHyupMember, &RecvTrans_NongHyupMember},
     {"Industrial", &IsIndustrialBank, &RecvTrans_Kiup},
     {"Housing", &IsHousingBank, &RecvTrans_House},
     {"Fisheries", &IsFisheriesBank, &RecvTrans_FisherCorp},

@@ -19,6 +19,8 @@
 #include "formats/SendTrans_House.h"
 #include "formats/SendTrans_JeonBuk.h"
 #include "formats/SendTrans_KiUp.h"
+#include "formats/SendTrans_NongHyup.h"
+#include "formats/SendTrans_NongHyupMember.h"
 #include "formats/SendTrans_SinHan.h"
 #include "formats/Send_Standard.h"
 
@@ -29,8 +31,8 @@ namespace {
 // are written in the standard format.
 const TSendFormat kSendFormats[] = {
     {"Hanvit", &IsHanvitBank, &SendTrans80_Hanvit},
-    {"NongHyupCentral", &IsNongHyupCentral, &Send_Standard},
-    {"NongHyupMember", &IsNongHyupMember, &Send_Standard},
+    {"NongHyupCentral", &IsNongHyupCentral, &SendTrans_NongHyup},
+    {"NongHyupMember", &IsNongHyupMember, &SendTrans_NongHyupMember},
     {"Jeonbuk", &IsJeonbukBank, &SendTrans_JeonBuk},
     {"Housing", &IsHousingBank, &SendTrans_House},
     {"Fisheries", &IsFisheriesBank, &SendTrans_Fishercorp},

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/Cp949.h"
 #include "core/TextRoutines.h"
 
 namespace selvane {
@@ -25,6 +26,16 @@ void TResultReader::Header(int recordNo, std::string_view record, const std::str
                            const std::string& code, TInstitutionCode which) {
   Select(store_.FindInstitution(bankId, code, which), recordNo, record,
          "등록된 기관이 아님: " + bankId + " " + code);
+}
+
+void TResultReader::HeaderFields(int recordNo, std::string_view record, std::string_view bankField,
+                                 std::string_view corCodeField) {
+  std::string bankId, corCode;
+  if (!TryFromCp949(bankField, bankId) || !TryFromCp949(Trim(corCodeField), corCode)) {
+    Select(std::nullopt, recordNo, record, "CP949로 읽을 수 없는 기관 정보");
+    return;
+  }
+  Header(recordNo, record, bankId, corCode);
 }
 
 void TResultReader::Select(const std::optional<TResultInstitution>& institution, int recordNo,
@@ -70,6 +81,17 @@ void TResultReader::Applied(bool applied, int recordNo, std::string_view record,
   ++report_.Applied;
 }
 
+bool TResultReader::DataFields(int recordNo, std::string_view record, std::string_view bankField,
+                               std::string_view accountField, std::string_view resultField,
+                               std::string& bankId, std::string& account, std::string& result) {
+  if (TryFromCp949(bankField, bankId) && TryFromCp949(Trim(accountField), account) &&
+      TryFromCp949(resultField, result))
+    return true;
+  if (CanApply(recordNo, record))
+    Applied(false, recordNo, record, "CP949로 읽을 수 없는 계좌 정보");
+  return false;
+}
+
 void TResultReader::Data(int recordNo, std::string_view record, const std::string& bankId,
                          const std::string& account, TMoney amount, const std::string& result,
                          const std::optional<std::string>& largeitmId) {
@@ -79,6 +101,20 @@ void TResultReader::Data(int recordNo, std::string_view record, const std::strin
                        Apply(bankId, accountNo, amount, result);
   Applied(applied, recordNo, record,
           "일치하는 송신완료 수신자 없음: " + bankId + " " + accountNo + " " + amount.ToText());
+}
+
+void TResultReader::DataOfAccounts(int recordNo, std::string_view record, const std::string& bankId,
+                                   std::span<const std::string> accountsNo, TMoney amount,
+                                   const std::string& result) {
+  if (!CanApply(recordNo, record)) return;
+  bool applied = false;
+  for (const std::string& accountNo : accountsNo) {
+    applied = Apply(bankId, accountNo, amount, result);
+    if (applied) break;
+  }
+  Applied(applied, recordNo, record,
+          "일치하는 송신완료 수신자 없음: " + bankId + " " +
+              (accountsNo.empty() ? std::string() : accountsNo.front()) + " " + amount.ToText());
 }
 
 void TResultReader::HeaderNotReadable(int recordNo, std::string_view record) {
@@ -113,6 +149,16 @@ void TResultReader::End(int recordNo, std::string_view record, std::optional<int
   groupApplied_ = groupSkipped_ = 0;
   anyEnd_ = true;
   lastWasEnd_ = true;
+}
+
+void TResultReader::EndOfWholeCount(int recordNo, std::string_view record,
+                                    std::string_view countField, int besidesData) {
+  const std::string count = Trim(countField);
+  // No format's count has more than 9 digits; the limit keeps stoi in range.
+  if (!IsAllDigits(count) || count.size() > 9)
+    throw TResultFileError(fileName_ + " " + std::to_string(recordNo) +
+                           "번째 레코드: 끝 레코드의 건수가 정수가 아닙니다.");
+  End(recordNo, record, std::stoi(count) - besidesData);
 }
 
 void TResultReader::Skip(int recordNo, std::string_view record, std::string reason) {

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <set>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ class TResultReader {
   // format's header carries), or none (the record is then reported).
   void Header(int recordNo, std::string_view record, const std::string& bankId,
               const std::string& code, TInstitutionCode which = TInstitutionCode::CorCode);
+  // A header record given by its bank and user number fields as they stand (CP949; the user
+  // number is trimmed); a field that is not CP949 selects none.
+  void HeaderFields(int recordNo, std::string_view record, std::string_view bankField,
+                    std::string_view corCodeField);
   // Selects an institution found by other means, or none with the reason reported.
   void Select(const std::optional<TResultInstitution>& institution, int recordNo,
               std::string_view record, const std::string& noneReason);
@@ -52,6 +57,11 @@ class TResultReader {
              const std::optional<std::string>& largeitmId = std::nullopt);
   // Counts a data record that was applied by Apply, or reports it with the reason.
   void Applied(bool applied, int recordNo, std::string_view record, const std::string& missReason);
+  // The bank, account (trimmed) and result fields of a data record decoded from CP949; false,
+  // with the record reported, when one of them is not CP949.
+  bool DataFields(int recordNo, std::string_view record, std::string_view bankField,
+                  std::string_view accountField, std::string_view resultField, std::string& bankId,
+                  std::string& account, std::string& result);
   // The usual data record: CanApply, then Apply with the account as recipients store it, and a
   // record without a match reported. With an item, a recipient of that item is taken first,
   // else any.
@@ -63,10 +73,21 @@ class TResultReader {
   // no institution).
   void HeaderNotReadable(int recordNo, std::string_view record);
   void DataNotReadable(int recordNo, std::string_view record);
+  // A data record whose account can stand for more than one stored account: the result goes to
+  // the first of accountsNo, in their order, that has a matching sent recipient. A record without
+  // a match is reported with the first.
+  void DataOfAccounts(int recordNo, std::string_view record, const std::string& bankId,
+                      std::span<const std::string> accountsNo, TMoney amount,
+                      const std::string& result);
 
   // An end record with its count of data records; nullopt when the count cannot be read, which
   // makes the end invalid (the file is then not whole).
   void End(int recordNo, std::string_view record, std::optional<int> count);
+  // An end record whose count field must be a whole number (blanks around it allowed); the list
+  // shows it less the records it counts besides the data records. Throws TResultFileError, naming
+  // the file and the record, when it is not one.
+  void EndOfWholeCount(int recordNo, std::string_view record, std::string_view countField,
+                       int besidesData);
 
   // A record passed over; a short tail after the last record does not make the file unwhole.
   void Skip(int recordNo, std::string_view record, std::string reason);

@@ -195,6 +195,27 @@ TEST_F(ApplyTest, FoldersThatAreOneFolderAreRefused) {
   EXPECT_EQ(Files(RecvDir), std::vector<std::string>{"RCVA"});
 }
 
+TEST_F(ApplyTest, AnEndCountThatIsNoNumberUndoesTheWholeRun) {
+  SentOrderOfB();  // RCVA, read first, is whole and sound
+  folder_.AddInstitution(
+      {.Id = 4, .Name = "라기관", .BankId = "12", .Corcode = "NHM0001", .RecvName = "RCVN"});
+  folder_.AddOrder({.KigwanId = 4, .State = 2});
+  folder_.AddRecipient(
+      {.KigwanId = 4, .BankId = "12", .BankNo = "351-1234-5678-93", .Won = 100, .State = 2});
+  folder_.WriteRecvFile("RCVA", ResultOfB());
+  folder_.WriteRecvFile("RCVN", Record("1112261205000000170NHM0001") +
+                                    Record("22000000112351-1234-5678-93000000000100900") +
+                                    Record("33 1 000"));
+  EXPECT_FALSE(ApplyResultFiles(folder_.Dm, view_));
+  EXPECT_EQ(
+      view_.Status.back(),
+      (TStatusLine{"수신 자료 처리 실패. RCVN 3번째 레코드: 끝 레코드의 건수가 정수가 아닙니다.",
+                   true}));
+  EXPECT_EQ(folder_.Column("TBTransSub", "State"), (std::vector<std::string>{"2", "2"}));
+  EXPECT_EQ(folder_.Column("TBTrans", "State"), (std::vector<std::string>{"2", "2"}));
+  EXPECT_EQ(Files(RecvDir), (std::vector<std::string>{"RCVA", "RCVN"}));
+}
+
 // The seed result file of each family, applied for an institution of its bank as the fuzz target
 // sets it up: a failed commit keeps none of it, and the file stays to be applied again.
 TEST(ApplyFamilies, AFailedCommitKeepsNothingOfTheFileAndTheFile) {
@@ -205,6 +226,8 @@ TEST(ApplyFamilies, AFailedCommitKeepsNothingOfTheFileAndTheFile) {
       {"07", "fisheries_result_two_recipients.dat"},
       {"05", "foreignexchange_result_two_recipients.dat"},
       {"35", "jeju_result_two_recipients.dat"},
+      {"11", "nonghyup_central_result_two_recipients.dat"},
+      {"12", "nonghyup_member_result_two_recipients.dat"},
   };
   for (const auto& c : cases) {
     SetClock(TDateTime{{2026, 12, 10}, 9, 0, 0});

@@ -106,6 +106,7 @@ TEST(RecordLayout, FillsOfAFewFormats) {
       {TFill::LeftZeros, 2, "6", "60"},
       {TFill::LeftZeros, 2, "06", "06"},
       {TFill::LeftZeros, 2, "123", "12"},
+      {TFill::LeftZeros, 3, "", "000"},
   };
   for (const auto& c : cases) EXPECT_EQ(FitField(c.fill, c.width, c.value), c.field) << c.value;
 }

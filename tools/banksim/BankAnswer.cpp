@@ -1,5 +1,6 @@
 #include "BankAnswer.h"
 
+#include <functional>
 #include <stdexcept>
 
 #include "core/BankCodes.h"
@@ -16,6 +17,8 @@ namespace {
 
 // The families with an answer of their own; every other answers in the standard shape.
 const TAnswerFormat kAnswerFormats[] = {
+    {"NongHyupCentral", &IsNongHyupCentral, &AnswerNongHyupCentral},
+    {"NongHyupMember", &IsNongHyupMember, &AnswerNongHyupMember},
     {"Jeonbuk", &IsJeonbukBank, &AnswerJeonbuk, kJeonbukOthersSuffix},
     {"Housing", &IsHousingBank, &AnswerHousing},
     {"Industrial", &IsIndustrialBank, &AnswerIndustrial},
@@ -38,7 +41,7 @@ std::string ResultCode(const TAnswerOptions& options, const std::string& account
 // and the envelope line, to answerLine, which gives back the answer's record (78 bytes). The
 // answer is those records, each with CR LF; it has no envelope line.
 template <class TAnswerLine>
-std::string AnswerRecords(std::string_view request, TAnswerLine answerLine) {
+std::string AnswerLines(std::string_view request, TAnswerLine answerLine) {
   constexpr std::string_view mark = kEnvelopeLine[0].Text;
   std::string answer, envelope;
   std::size_t pos = 0;
@@ -69,6 +72,16 @@ std::string AnswerRecords(std::string_view request, TAnswerLine answerLine) {
 
 }  // namespace
 
+std::string AnswerRecords(
+    std::string_view request,
+    const std::function<void(std::string& record, int lineNo)>& answerRecord) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo, const std::string&) {
+    std::string record = FixText(line, kAnswerWidth, true);
+    answerRecord(record, lineNo);
+    return record;
+  });
+}
+
 std::span<const TAnswerFormat> AnswerFormats() {
   return kAnswerFormats;
 }
@@ -80,7 +93,7 @@ const TAnswerFormat& AnswerFormatFor(std::string_view bankId) {
 }
 
 std::string AnswerStandard(std::string_view request, const TAnswerOptions& options) {
-  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo, const std::string&) {
     std::string record = FixText(line, kAnswerWidth, true);
     if (record[0] == 'D') {
       std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, record));
@@ -95,8 +108,8 @@ std::string AnswerStandard(std::string_view request, const TAnswerOptions& optio
 std::string AnswerFisheries(std::string_view request, const TAnswerOptions& options) {
   constexpr auto header = FisheriesHeader(TFisheriesEdition::Earlier);
   constexpr std::size_t markAt = 72;  // "'%" in positions 73-74
-  return AnswerRecords(request, [&](const std::string& line, int lineNo,
-                                    const std::string& envelope) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo,
+                                  const std::string& envelope) {
     if (line[0] == 'S' && (line.size() != static_cast<std::size_t>(LayoutWidth(header)) ||
                            line.compare(markAt, 2, "'%") != 0))
       NotOfTheFormat(lineNo, "not a fisheries co-operative header");
@@ -116,7 +129,7 @@ std::string AnswerFisheries(std::string_view request, const TAnswerOptions& opti
 }
 
 std::string AnswerJeju(std::string_view request, const TAnswerOptions& options) {
-  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo, const std::string&) {
     if (line.size() != kAnswerWidth) NotOfTheFormat(lineNo, "not a Jeju Bank record");
     std::string record = line;
     if (record[0] == 'S') {
@@ -134,7 +147,7 @@ std::string AnswerJeju(std::string_view request, const TAnswerOptions& options) 
 // The Housing bank: the standard shape with the institution's BCode in the header's positions
 // 4-13, where its reader looks for the institution.
 std::string AnswerHousing(std::string_view request, const TAnswerOptions& options) {
-  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo, const std::string&) {
     std::string record = FixText(line, kAnswerWidth, true);
     if (record[0] == 'D') {
       std::string account = Trim(ReadField(kStandardData, &TStandardDataValues::BankNo, record));
@@ -149,7 +162,7 @@ std::string AnswerHousing(std::string_view request, const TAnswerOptions& option
 }
 
 std::string AnswerJeonbuk(std::string_view request, const TAnswerOptions& options) {
-  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo, const std::string&) {
     std::string record = FixText(line, kAnswerWidth, true);
     if (record[0] == 'D') {
       std::string account = Trim(ReadField(kJeonbukData, &TJeonbukDataValues::BankNo, record));
@@ -164,7 +177,7 @@ std::string AnswerJeonbuk(std::string_view request, const TAnswerOptions& option
 }
 
 std::string AnswerIndustrial(std::string_view request, const TAnswerOptions& options) {
-  return AnswerRecords(request, [&](const std::string& line, int lineNo, const std::string&) {
+  return AnswerLines(request, [&](const std::string& line, int lineNo, const std::string&) {
     std::string record = FixText(line, kAnswerWidth, true);
     const std::string_view kind = std::string_view(record).substr(0, 2);
     if (kind == kIndustrialDataKind) {

@@ -3,6 +3,7 @@
 // program's send table picks the writer.
 #pragma once
 
+#include <functional>
 #include <set>
 #include <span>
 #include <string>
@@ -33,6 +34,11 @@ const TAnswerFormat& AnswerFormatFor(std::string_view bankId);
 // The rows of the answer table, in the order they are tested.
 std::span<const TAnswerFormat> AnswerFormats();
 
+// The answer of a request: its records without the envelope line, each filled to 78 bytes and
+// handed to answerRecord, which fills in the bank's part or throws for a record it does not know.
+std::string AnswerRecords(std::string_view request,
+                          const std::function<void(std::string& record, int lineNo)>& answerRecord);
+
 // The standard answer (also Hanvit's and Shinhan's): the header and end records as sent, each
 // data record with its result code, every record 78 bytes and CR LF; no envelope line.
 std::string AnswerStandard(std::string_view request, const TAnswerOptions& options);
@@ -51,5 +57,11 @@ std::string AnswerJeju(std::string_view request, const TAnswerOptions& options);
 std::string AnswerJeonbuk(std::string_view request, const TAnswerOptions& options);
 std::string AnswerHousing(std::string_view request, const TAnswerOptions& options);
 std::string AnswerIndustrial(std::string_view request, const TAnswerOptions& options);
+
+// The NongHyup central and member co-operative answers: the request's records, each data record
+// with the bank's two-character result code, "00" or the failure code (default "99"). A failing
+// account is named by its digits, a bank-11 account also without its widening.
+std::string AnswerNongHyupCentral(std::string_view request, const TAnswerOptions& options);
+std::string AnswerNongHyupMember(std::string_view request, const TAnswerOptions& options);
 
 }  // namespace selvane::banksim
