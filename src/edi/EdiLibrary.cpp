@@ -2,23 +2,20 @@
 
 #include <dlfcn.h>
 
-#include <filesystem>
-
 #include "core/EdiSettings.h"
 #include "core/Globals.h"
+#include "core/ProgramFiles.h"
 #include "core/Registry.h"
 
 namespace selvane {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr const char* kLibraryName = "libNetPost32.so";
 
-// The component, loaded once for the process from the first of: the program folder (where the
-// installed program keeps it), the folder of the running program file and its "../lib/" (the
-// build's layout), the loader's search path.
+// The component, loaded once for the process from the program's own files (ProgramFiles.h), else
+// from the loader's search path. Never from the program folder: that holds data, and code
+// placed there must not run.
 class TComponent {
  public:
   using TKeyCall = int (*)(const char*);
@@ -35,13 +32,8 @@ class TComponent {
   // True when every call is there; Error() tells why not.
   bool Load() {
     if (handle_ != nullptr) return true;
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec).parent_path();
-    for (const fs::path& candidate : {fs::path(ProgramFolder()) / kLibraryName, exe / kLibraryName,
-                                      exe / "../lib" / kLibraryName})
-      if (handle_ == nullptr && fs::is_regular_file(candidate, ec))
-        handle_ = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle_ == nullptr) handle_ = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
+    const std::string found = FindComponent(kLibraryName);
+    handle_ = dlopen(found.empty() ? kLibraryName : found.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) return Fail(dlerror());
     bool ok = Bind(EnvSetup, "EnvSetup") && Bind(Send, "Send") && Bind(Receive, "Receive") &&
               Bind(ReReceive, "ReReceive") && Bind(SendReceive, "SendReceive") &&
