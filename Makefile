@@ -63,7 +63,7 @@ install: build
 
 # The Debian package $(BUILD)/selvane_VERSION_ARCH.deb; install it with apt install ./FILE.deb.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	sh packaging/make-deb.sh $(BUILD) $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

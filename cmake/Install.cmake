@@ -4,9 +4,11 @@
 # through the install prefix.
 set(SELVANE_COMPONENT_DIR lib/selvane)
 
-# A program people start: bin/, its shared libraries in ../lib/selvane/.
+# A program people start: bin/, its shared libraries in ../lib/selvane/ (or beside it, in a
+# portable copy: the same order as the components are looked for).
 function(selvane_install_program target)
-  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/../${SELVANE_COMPONENT_DIR}")
+  set_target_properties(${target} PROPERTIES
+    INSTALL_RPATH "$ORIGIN;$ORIGIN/../${SELVANE_COMPONENT_DIR}")
   install(TARGETS ${target} RUNTIME DESTINATION bin)
 endfunction()
 
