@@ -6,10 +6,16 @@ FUZZ_SECONDS ?= 5
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PROGRAM := $(CURDIR)/$(BUILD)/program
+PREFIX ?= /usr/local
 
-.PHONY: build run test test-main test-san test-fuzz san fuzz format bench clean
+.PHONY: deps build run test test-main test-san test-fuzz san fuzz format bench clean install package
 
-build:
+# Every Debian package the build, the program and the tests need; returns at once when all are
+# there, so that run and test set up a fresh machine by themselves.
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
@@ -24,7 +30,7 @@ run: build
 	$(BUILD)/bin/selvane --home $(PROGRAM) $(RUN_ARGS)
 
 # The logic tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
-san:
+san: deps
 	@[ -f $(SAN_BUILD)/build.ninja ] || cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSELVANE_LOGIC_ONLY=ON -DSELVANE_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 
@@ -39,7 +45,7 @@ test-san: san
 
 # The libFuzzer targets (tests/fuzz) in a clang build of their own; each runs FUZZ_SECONDS,
 # seeded from tests/data.
-fuzz:
+fuzz: deps
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSELVANE_LOGIC_ONLY=ON -DSELVANE_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 
@@ -52,6 +58,14 @@ test-fuzz: fuzz
 	done
 
 test: test-main test-san test-fuzz
+
+# The programs, components and data under PREFIX (default /usr/local; DESTDIR=dir stages them).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package $(BUILD)/selvane_VERSION_ARCH.deb; install it with apt install ./FILE.deb.
+package: build
+	sh packaging/make-deb.sh $(BUILD) $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,13 +12,18 @@ packages=(
   clang libclang-rt-14-dev libfuzzer-14-dev clang-format
   fonts-nanum xvfb xauth x11-apps imagemagick
   poppler-utils
+  qt6-translations-l10n dpkg-dev lintian desktop-file-utils librsvg2-bin x11-utils
 )
 
+# One dpkg-query for the whole list, so that a machine with everything returns at once (make run
+# and make test call this script first). A package dpkg has never heard of is not in its answer.
+declare -A installed=()
+while read -r name status; do
+  [ "$status" = installed ] && installed[$name]=1
+done < <(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  [ -n "${installed[$p]:-}" ] || missing+=("$p")
 done
 
 if [ ${#missing[@]} -eq 0 ]; then

@@ -10,7 +10,9 @@
 # send-receive the send/receive window after a test-mode receive of the sample data (selvane-cli demo,
 # a test-mode send, banksim failing one account, a stray file), in a program folder of its own;
 # program starts the real program and photographs the whole screen as it comes up (the start
-# password prompt). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
+# password prompt); first-start packs the Debian package, unpacks it into a scratch root and
+# photographs its desktop program's first start for a new user (the password prompt over the
+# per-user program folder it has just made). FILE defaults to docs/WINDOW-window.png. The program folder is build/program/
 # (BUILD=dir for another build); settings go to a throw-away registry file.
 set -euo pipefail
 
@@ -20,8 +22,8 @@ out="${2:-docs/${window}-window.png}"
 build="${BUILD:-build}"
 
 case "$window" in
-  main | institution | password | wait | progress | recipients | program | send-receive | user | about | upgrade) ;;
-  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program, send-receive, user, about, upgrade)" >&2; exit 2 ;;
+  main | institution | password | wait | progress | recipients | program | send-receive | user | about | upgrade | first-start) ;;
+  *) echo "screenshot: unknown window '$window' (main, institution, password, wait, progress, recipients, program, send-receive, user, about, upgrade, first-start)" >&2; exit 2 ;;
 esac
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -56,6 +58,24 @@ if [ "$window" = program ]; then
     import -window root "$3"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true' screenshot "$bin" "$home" "$out"
+elif [ "$window" = first-start ]; then
+  deb="$(sh packaging/make-deb.sh "$build" "$scratch")"
+  dpkg-deb -x "$deb" "$scratch/root"
+  mkdir -p "$scratch/home"
+  env -i PATH=/usr/bin:/bin HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch" LC_ALL=C.UTF-8 \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$1" & pid=$!
+    id=""
+    for i in $(seq 100); do
+      id="$(xwininfo -name "비밀번호 확인" 2>/dev/null | sed -n "s/.*Window id: \(0x[0-9a-f]*\).*/\1/p")"
+      [ -n "$id" ] && break
+      sleep 0.2
+    done
+    sleep 1
+    import -window "$id" "$2"
+    convert "$2" -bordercolor "#dfe3e8" -border 24 "$2"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true' screenshot "$scratch/root/usr/bin/selvane" "$out"
 elif [ "$window" = send-receive ]; then
   home="$scratch/program"
   "$bin/mkprogram" "$home" >/dev/null

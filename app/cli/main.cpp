@@ -15,7 +15,8 @@ namespace {
 
 void PrintHelp(std::ostream& out) {
   out << "usage: selvane-cli [--home DIR] [--yes | --no] COMMAND [ARGUMENTS]\n\n"
-         "  --home DIR  the program folder (else NORVA_HOME, else the folder of the program)\n"
+         "  --home DIR  the program folder (else NORVA_HOME, else the folder of the program when\n"
+         "              it is one, else ~/.local/share/selvane, made on the first start)\n"
          "  --yes/--no  the answer to every question the operation asks\n\ncommands:\n";
   for (const auto& command : cli::Commands())
     out << "  " << command.Usage << "\n      " << command.Summary << '\n';

@@ -1,7 +1,7 @@
 // Loading an outside component (a shared library with a C interface) the way the program finds
-// its components: from the program folder (where a portable program keeps them), the folder of
-// the running program file and its "../lib/" (the build's and the install's layout), then the
-// loader's search path.
+// its components: from the program's own files (beside the executable, its ../lib/selvane/ or
+// ../lib/, see ProgramFiles.h), then the loader's search path. Never from the program folder:
+// that holds data (and may come from a restore), and code placed there must not run.
 #pragma once
 
 #include <string>

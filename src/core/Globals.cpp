@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/ProgramFiles.h"
 #include "core/TextRoutines.h"
+#include "core/UserProgramFolder.h"
 
 namespace selvane {
 
@@ -25,11 +27,12 @@ std::string CurrentItemName;
 namespace {
 std::string g_home;
 
-std::string RunningProgramFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return WithBackslash(std::filesystem::current_path().string());
-  return WithBackslash(exe.parent_path().string());
+std::string NamedProgramFolder() {
+  if (!g_home.empty()) return g_home;
+  const char* env = std::getenv("NORVA_HOME");
+  if (env != nullptr && *env != '\0')
+    return WithBackslash(std::filesystem::absolute(env).lexically_normal().string());
+  return "";
 }
 }  // namespace
 
@@ -55,11 +58,13 @@ void SetProgramHome(const std::string& folder) {
 }
 
 std::string ProgramFolder() {
-  if (!g_home.empty()) return g_home;
-  const char* env = std::getenv("NORVA_HOME");
-  if (env != nullptr && *env != '\0')
-    return WithBackslash(std::filesystem::absolute(env).lexically_normal().string());
-  return RunningProgramFolder();
+  if (std::string named = NamedProgramFolder(); !named.empty()) return named;
+  if (std::string exe = ExecutableFolder(); IsProgramFolder(exe)) return exe;
+  return UserProgramFolder();
+}
+
+bool ProgramFolderIsPerUser() {
+  return NamedProgramFolder().empty() && !IsProgramFolder(ExecutableFolder());
 }
 
 void LoadWorkingFolders() {

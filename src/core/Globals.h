@@ -25,8 +25,12 @@ extern std::string CurrentDongName;
 extern std::string CurrentItemName;
 
 // The program folder: the one named by SetProgramHome (--home), else by NORVA_HOME, else the
-// folder of the running program file. Always ends with the separator.
+// folder of the running program file when it is a program folder (a build's program folder, a
+// portable copy), else the per-user folder of an installed program (UserProgramFolder). Always
+// ends with the separator.
 std::string ProgramFolder();
+// Is ProgramFolder() the per-user folder (nothing names one, the program file's folder is none)?
+bool ProgramFolderIsPerUser();
 // Names the program folder (also as NORVA_HOME, for the components of the process); the empty
 // text returns to the default.
 void SetProgramHome(const std::string& folder);

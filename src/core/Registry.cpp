@@ -6,6 +6,7 @@
 
 #include "core/FileRoutines.h"
 #include "core/TextRoutines.h"
+#include "core/XdgFolders.h"
 
 namespace selvane {
 
@@ -215,15 +216,7 @@ bool KeyPresent(const std::vector<TKey>& keys, const std::string& path) {
 std::string RegistryFileName() {
   const char* named = std::getenv("NORVA_REGISTRY");
   if (named != nullptr && *named != '\0') return named;
-  std::string config;
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    config = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    config = std::string(home != nullptr ? home : ".") + "/.config";
-  }
-  return config + "/Selvane/registry.reg";
+  return XdgFolder("XDG_CONFIG_HOME", ".config") + "/Selvane/registry.reg";
 }
 
 bool TRegistry::Fail(const std::string& error, int line) {

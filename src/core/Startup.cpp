@@ -3,12 +3,17 @@
 #include "core/EdiFolders.h"
 #include "core/EdiSettings.h"
 #include "core/Globals.h"
+#include "core/ProgramFiles.h"
+#include "core/UserProgramFolder.h"
 #include "core/WaitMsg.h"
 #include "edi/EdiLibrary.h"
 
 namespace selvane {
 
 void InitializeUnits() {
+  // An installed program's first start: the per-user folder is made before anything is written
+  // into it.
+  if (ProgramFolderIsPerUser()) MakeUserProgramFolder(ProgramFolder(), ProgramTemplateFolder());
   const std::string registryError = InitEdiSettings();
   ResetEdiLastCall();
   LoadWorkingFolders();

@@ -6,6 +6,7 @@
 #include "core/Cp949.h"
 #include "core/EdiSettings.h"
 #include "core/Globals.h"
+#include "core/ProgramFiles.h"
 #include "core/Registry.h"
 
 namespace selvane {

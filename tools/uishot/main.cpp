@@ -118,6 +118,8 @@ int main(int argc, char** argv) {
   selvane::PrepareWebEngine();
   QApplication app(argc, argv);
   UseProgramFont(app);
+  UseProgramIcon(app);
+  UseKoreanQtTexts(app);
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() >= 2 && args[0] == "--home") {
     SetProgramHome(args[1]);

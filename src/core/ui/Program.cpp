@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <exception>
 #include <memory>
 
@@ -79,6 +82,25 @@ void UseProgramFont(QApplication& app) {
   if (QFontDatabase::families().contains(family)) app.setFont(QFont(family, 10));
 }
 
+bool UseKoreanQtTexts(QApplication& app) {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  bool base = false;
+  for (const char* catalog : {"qtbase", "qtwebengine"}) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), catalog, "_", folder) &&
+        app.installTranslator(translator)) {
+      base = base || QLatin1String(catalog) == QLatin1String("qtbase");
+    } else {
+      delete translator;
+    }
+  }
+  return base;
+}
+
+void UseProgramIcon(QApplication& app) {
+  app.setWindowIcon(QIcon::fromTheme("selvane", QIcon(":/selvane/selvane-256.png")));
+}
+
 TfrmUserInput* CreateStartPasswordPrompt(QWidget* parent) {
   const std::string expected = ReadStartPassword();
   auto* prompt = new TfrmUserInput(parent);
@@ -124,6 +146,9 @@ int RunProgram(int argc, char** argv) {
   TQtWaitMsg waitMsg;
   TWaitMsgInstalled installed(waitMsg);
   UseProgramFont(app);
+  UseProgramIcon(app);
+  if (!UseKoreanQtTexts(app))
+    qWarning("selvane: Qt's Korean translation (qt6-translations-l10n) is not installed");
   try {
     InitializeUnits();
   } catch (const std::exception& error) {

@@ -21,6 +21,15 @@ int RunProgram(int argc, char** argv);
 // The program's font for Korean text (NanumGothic when installed).
 void UseProgramFont(QApplication& app);
 
+// Qt's own texts in Korean (the buttons of every message box, the file and folder dialogs, the
+// print preview, the web panels' menus): installs Qt's Korean translations (qtbase_ko.qm,
+// qtwebengine_ko.qm from qt6-translations-l10n) into app, as its children. False when Qt's base
+// translation is not there; Qt then speaks English.
+bool UseKoreanQtTexts(QApplication& app);
+
+// The program's icon for its windows (the installed theme's, else the one built in).
+void UseProgramIcon(QApplication& app);
+
 // The command-line arguments of the program after the options of RunProgram (the first may be
 // TEST).
 const std::vector<std::string>& ProgramArguments();
