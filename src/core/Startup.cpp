@@ -7,6 +7,7 @@
 #include "core/UserProgramFolder.h"
 #include "core/WaitMsg.h"
 #include "edi/EdiLibrary.h"
+#include "transfer/HolidayFile.h"
 
 namespace selvane {
 
@@ -18,9 +19,18 @@ void InitializeUnits() {
   ResetEdiLastCall();
   LoadWorkingFolders();
   LoadEdiFolders();
+  // The shipped holidays follow the program's version (an upgrade brings newer ones); the
+  // office's own file is made once and never replaced.
+  std::string holidayError;
+  try {
+    PrepareHolidayFiles(ExeDir);
+  } catch (const std::exception& error) {
+    holidayError = std::string("공휴일 파일을 새로 쓰지 못했습니다: ") + error.what();
+  }
   // The program goes on with the default settings, but a damaged settings file must not go
   // unnoticed: it is left as it is for the user to mend.
   if (!registryError.empty()) WarningBox(registryError);
+  if (!holidayError.empty()) WarningBox(holidayError);
 }
 
 }  // namespace selvane

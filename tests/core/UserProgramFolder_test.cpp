@@ -12,7 +12,7 @@
 #include "core/ProgramFiles.h"
 #include "core/ProgramFolderSetup.h"
 #include "core/Startup.h"
-#include "support/ScopedEnv.h"
+#include "support/ScopedGlobals.h"
 #include "support/ScriptedWaitMsg.h"
 #include "support/TempFolder.h"
 

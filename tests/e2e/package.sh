@@ -98,7 +98,7 @@ expect_line "$out" "table: TBTransSub 3"
 
 # A send over the mailbox network loads the EDI component of the tree, and banksim of the tree
 # plays the bank.
-mkdir "$folder/Mailbox"
+[ -d "$folder/Mailbox" ] || fail "no Mailbox/ in the new per-user folder"
 out=$(user env LD_DEBUG=files "$cli" send 2>"$root/loader.log") || fail "send: $out"
 expect_line "$out" "status: 송신 성공."
 for library in libNetPost32.so libNumGuard.so; do
