@@ -47,8 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using TEnd = TFixedImportOutcome::TEnd;
   if (outcome.End == TEnd::Completed) {
     if (outcome.Inserted != lines || added != lines) std::abort();
-    // A line has at most two error lines: the housing bank and its checks.
-    if (outcome.ErrorLines < 0 || outcome.ErrorLines > 2 * lines) std::abort();
+    // A line has at most four error lines: the housing bank, its account and resident checks,
+    // its amount and its bank code.
+    if (outcome.ErrorLines < 0 || outcome.ErrorLines > 4 * lines) std::abort();
   } else if (added != 0 || outcome.Inserted != 0) {
     std::abort();
   }
