@@ -1,5 +1,7 @@
 #include "core/Startup.h"
 
+#include <filesystem>
+
 #include "core/EdiFolders.h"
 #include "core/EdiSettings.h"
 #include "core/Globals.h"
@@ -21,11 +23,15 @@ void InitializeUnits() {
   LoadEdiFolders();
   // The shipped holidays follow the program's version (an upgrade brings newer ones); the
   // office's own file is made once and never replaced.
+  // Only in a program folder: a mistyped --home must not become a folder of holiday files.
   std::string holidayError;
-  try {
-    PrepareHolidayFiles(ExeDir);
-  } catch (const std::exception& error) {
-    holidayError = std::string("공휴일 파일을 새로 쓰지 못했습니다: ") + error.what();
+  std::error_code ec;
+  if (std::filesystem::is_directory(DataDir, ec)) {
+    try {
+      PrepareHolidayFiles(ExeDir);
+    } catch (const std::exception& error) {
+      holidayError = std::string("공휴일 파일을 새로 쓰지 못했습니다: ") + error.what();
+    }
   }
   // The program goes on with the default settings, but a damaged settings file must not go
   // unnoticed: it is left as it is for the user to mend.

@@ -222,21 +222,29 @@ TEST(ApplyFamilies, AFailedCommitKeepsNothingOfTheFileAndTheFile) {
   struct TCase {
     const char* bank;
     const char* seed;
+    const char* recipientBank = "04";  // the bank of the seed's recipient of 300 won
+    const char* corcode = nullptr;     // the user number of the seed's header; CORP + bank
   } cases[] = {
+      {"04", "standard_result_two_recipients.dat", "04", "CORP01"},
       {"07", "fisheries_result_two_recipients.dat"},
       {"05", "foreignexchange_result_two_recipients.dat"},
       {"35", "jeju_result_two_recipients.dat"},
       {"11", "nonghyup_central_result_two_recipients.dat"},
       {"12", "nonghyup_member_result_two_recipients.dat"},
+      {"37", "jeonbuk_result_two_files.dat"},
+      {"06", "housing_result_one_recipient.dat", "06"},
+      {"03", "industrial_result_two_recipients.dat", "03"},
   };
   for (const auto& c : cases) {
     SetClock(TDateTime{{2026, 12, 10}, 9, 0, 0});
     test::TTransferFolder folder;
     test::TRecordedExchange view;
     const std::string bank = c.bank;
-    folder.AddInstitution({.BankId = bank, .Corcode = "CORP" + bank, .Bcode = "B" + bank});
+    folder.AddInstitution({.BankId = bank,
+                           .Corcode = c.corcode != nullptr ? c.corcode : "CORP" + bank,
+                           .Bcode = "B" + bank});
     folder.AddOrder({.State = 2});
-    folder.AddRecipient({.BankNo = "12345", .Won = 300, .State = 2});
+    folder.AddRecipient({.BankId = c.recipientBank, .BankNo = "12345", .Won = 300, .State = 2});
     folder.WriteRecvFile(
         "RCV01", test::TTempFolder::ReadFile(std::string(SELVANE_TEST_DATA) + "/" + c.seed));
     // Whole and sound: without the failed commit the recipient would be received.
