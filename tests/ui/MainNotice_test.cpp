@@ -47,7 +47,7 @@ class TestMainNotice : public QObject {
     QVERIFY(main.WebNotice != nullptr);
     QCOMPARE(main.PnlNotice->width(), 222);
     QSignalSpy finished(main.WebNotice, &QWebEngineView::loadFinished);
-    QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, 20000);
     if (server) {
       QVERIFY(!server->Requests().isEmpty());  // the page (the browser may ask for an icon too)
       QVERIFY(
