@@ -18,10 +18,9 @@ expect_line "$out" "error: 송신 실패. 사용자 ID가 등록되어 있지 �
 # A locked database while applying.
 cli_ok --yes send --test
 "$bin/banksim" --in "$home/Send" --out "$home/Recv" --home "$home" >/dev/null
-{ echo "BEGIN IMMEDIATE;"; sleep 4.5; echo "ROLLBACK;"; } | sqlite3 "$home/Data/norva.db" &
-sleep 1
+lock_database
 cli_fails apply
-wait
+unlock_database
 expect_prefix "$out" "error: 수신 자료 처리 실패. 데이터베이스가 사용 중입니다. 잠시 후 다시 하십시오: "
 [ -f "$home/Recv/RCV01" ] || fail "the unapplied file left the receive folder"
 cli_ok apply

@@ -70,6 +70,28 @@ INSERT INTO TBTransSub (KigwanId, DongId, LargeitmId, BankId, BankNo, Jumin, Mon
   (1, '0001', '01', '04', '100-01-0000-123', '800202-2345678', 2500, '김영희', 1);
 SQL
 }
+# Holds the database's write lock until unlock_database, however long the command under test
+# takes to get there; returns once the lock is taken.
+lock_database() {
+  lock_fifo=$root/lock.fifo
+  rm -f "$lock_fifo"
+  mkfifo "$lock_fifo"
+  sqlite3 "$home/Data/norva.db" <"$lock_fifo" >"$root/lock.out" 2>&1 &
+  lock_pid=$!
+  exec 9>"$lock_fifo"
+  printf "BEGIN IMMEDIATE;\nSELECT 'locked';\n" >&9
+  i=0
+  until grep -qx locked "$root/lock.out" 2>/dev/null; do
+    i=$((i + 1))
+    [ $i -lt 600 ] || fail "the database lock was not taken: $(cat "$root/lock.out")"
+    sleep 0.05
+  done
+}
+unlock_database() {
+  printf 'ROLLBACK;\n' >&9
+  exec 9>&-
+  wait "$lock_pid"
+}
 # The orders' states, then the recipients', each in rowid order.
 states() {
   sql "SELECT group_concat(s, ',') FROM (SELECT 0 t, rowid r, State s FROM TBTrans UNION ALL

@@ -7,19 +7,17 @@ bin=$1
 # Locked past the busy timeout: nothing goes to the bank.
 make_program locked
 cli_ok check  # the database is in WAL mode from its first opening on
-{ echo "BEGIN IMMEDIATE;"; sleep 4.5; echo "ROLLBACK;"; } | sqlite3 "$home/Data/norva.db" &
-sleep 1
+lock_database
 cli_fails send
 expect_prefix "$out" "error: 송신 실패. 데이터베이스가 사용 중입니다."
 [ -z "$(ls "$mailbox/outbox/OFFICE01" 2>/dev/null)" ] || fail "a file went to the bank"
-wait
+unlock_database
 [ "$(states)" = "1,1,1" ] || fail "states after a locked send: $(states)"
 # The same in test mode: the question is not even asked.
-{ echo "BEGIN IMMEDIATE;"; sleep 4.5; echo "ROLLBACK;"; } | sqlite3 "$home/Data/norva.db" &
-sleep 1
+lock_database
 cli_fails --yes send --test
 expect_no_line "$out" "question:"
-wait
+unlock_database
 [ "$(states)" = "1,1,1" ] || fail "states after a locked test send: $(states)"
 
 # The disk is full when the state is committed, after the file went: loud, recorded, and the
