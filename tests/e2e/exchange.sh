@@ -45,18 +45,7 @@ home=$root/net
 mailbox=$root/mailbox
 mkdir -p "$mailbox"
 export NORVA_HOME="$home" NORVA_REGISTRY="$root/net.reg"
-cat > "$NORVA_REGISTRY" <<EOF2
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\Selvane.exe\\NetPost32\\Comm]
-"Port"="COM1"
-
-[HKEY_CURRENT_USER\\Software\\Selvane.exe\\NetPost32\\UserInfo]
-"LoginID"="OFFICE01"
-
-[HKEY_CURRENT_USER\\Software\\Selvane.exe\\NetPost32\\Network]
-"Mailbox"="$mailbox/"
-EOF2
+write_registry "$mailbox"
 make_program "$home"
 
 out=$("$bin/selvane-cli" send) || fail "send: $out"

@@ -35,14 +35,8 @@ $out"
 }
 sql() { sqlite3 "$home/Data/norva.db" "$@"; }
 
-# A program folder with the registry of user OFFICE01 on a mailbox network, and the home,
-# registry and mailbox exported. Institution 1 (bank 04) with one order in state 1 and two
-# recipients.
-make_program() {  # NAME
-  home=$root/$1
-  mailbox=$root/$1-mailbox
-  mkdir -p "$mailbox"
-  export NORVA_HOME="$home" NORVA_REGISTRY="$root/$1.reg"
+# The registry of user OFFICE01 on the mailbox network MAILBOX, into $NORVA_REGISTRY.
+write_registry() {  # MAILBOX
   cat > "$NORVA_REGISTRY" <<REG
 REGEDIT4
 
@@ -53,8 +47,18 @@ REGEDIT4
 "LoginID"="OFFICE01"
 
 [HKEY_CURRENT_USER\\Software\\Selvane.exe\\NetPost32\\Network]
-"Mailbox"="$mailbox/"
+"Mailbox"="$1/"
 REG
+}
+# A program folder with the registry of user OFFICE01 on a mailbox network, and the home,
+# registry and mailbox exported. Institution 1 (bank 04) with one order in state 1 and two
+# recipients.
+make_program() {  # NAME
+  home=$root/$1
+  mailbox=$root/$1-mailbox
+  mkdir -p "$mailbox"
+  export NORVA_HOME="$home" NORVA_REGISTRY="$root/$1.reg"
+  write_registry "$mailbox"
   "$bin/mkprogram" "$home" >/dev/null
   sql <<'SQL'
 INSERT INTO TBManager (DongID, DongNm) VALUES ('0001', '역삼동');
