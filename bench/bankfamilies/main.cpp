@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "BenchSupport.h"
 #include "core/DM.h"
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
@@ -21,23 +22,12 @@
 #include "transfer/NumberChecks.h"
 
 using namespace selvane;
+using namespace selvane::bench;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kRecipients = 100000;
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void Exec(sqlite3* db, const std::string& sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-    std::fprintf(stderr, "%s: %s\n", sql.c_str(), error);
-    std::exit(1);
-  }
-}
 
 // 12-digit account digits; every second recipient is of the institution's own bank.
 std::string AccountDigits(int i) {
@@ -86,11 +76,6 @@ void FillFolder(const fs::path& folder, const std::string& bank, int state, bool
   sqlite3_close(db);
 }
 
-void UseFolder(const fs::path& folder) {
-  SetProgramHome(folder.string());
-  LoadWorkingFolders();
-}
-
 double TimeBuild(const fs::path& folder, const std::string& bank, std::size_t expected) {
   FillFolder(folder, bank, 1, true);
   UseFolder(folder);
@@ -131,30 +116,13 @@ double TimeApply(const fs::path& folder, bool withOrder) {
   FillFolder(folder, "37", 2, withOrder);
   UseFolder(folder);
   WriteJeonbukResult(folder / "Recv" / "RCV01");
-  TDModule dm;
-  dm.OpenDatabase();
-  TSilentExchangeView view;
-  auto start = std::chrono::steady_clock::now();
-  const bool ok = ApplyResultFiles(dm, view);
-  const double seconds = Seconds(start);
-  TStatement& count = dm.Database.Prepare("SELECT count(*) FROM TBTransSub WHERE State = 3");
-  count.Bind({});
-  count.Step();
-  if (!ok || count.Column(0).AsInteger() != kRecipients) {
-    std::fprintf(stderr, "apply failed: %lld received\n",
-                 static_cast<long long>(count.Column(0).AsInteger()));
-    std::exit(1);
-  }
-  count.Reset();
-  return seconds;
+  return TimedApply(kRecipients);
 }
 
 }  // namespace
 
 int main() {
-  fs::path root = fs::temp_directory_path() / "selvane-bench-bankfamilies";
-  fs::remove_all(root);
-  fs::create_directories(root);
+  const fs::path root = FreshFolder("selvane-bench-bankfamilies");
 
   std::printf("build: %d recipients, half of the institution's own bank\n", kRecipients);
   std::printf("  Jeonbuk (both files):   %.3f s\n", TimeBuild(root / "b37", "37", kRecipients));

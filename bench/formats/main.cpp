@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/DM.h"
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
@@ -23,6 +24,7 @@
 #include "transfer/NumberChecks.h"
 
 using namespace selvane;
+using namespace selvane::bench;
 namespace fs = std::filesystem;
 
 namespace {
@@ -31,21 +33,9 @@ constexpr int kBuildRecipients = 100000;
 constexpr int kTableRecipients = 1000000;
 constexpr int kResultRecords = 100000;
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // 12-digit accounts of bank 04, stored hyphenated as recipients are.
 std::string AccountDigits(int i) {
   return std::to_string(100000000000LL + i);
-}
-
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    std::fprintf(stderr, "%s: %s\n", sql, error);
-    std::exit(1);
-  }
 }
 
 // A program folder with one institution, one order in the given state and `count` recipients.
@@ -109,11 +99,6 @@ void WarmDatabase(const fs::path& folder) {
   }
 }
 
-void UseFolder(const fs::path& folder) {
-  SetProgramHome(folder.string());
-  LoadWorkingFolders();
-}
-
 double TimeBuild(const fs::path& folder) {
   FillFolder(folder, kBuildRecipients, 1);
   UseFolder(folder);
@@ -135,22 +120,7 @@ double TimeApply(const fs::path& folder, int records) {
   UseFolder(folder);
   WriteResultFile(folder / "Recv" / "RCV01", records, kTableRecipients);
   WarmDatabase(folder);
-  TDModule dm;
-  dm.OpenDatabase();
-  TSilentExchangeView view;
-  auto start = std::chrono::steady_clock::now();
-  bool ok = ApplyResultFiles(dm, view);
-  double seconds = Seconds(start);
-  TStatement& count = dm.Database.Prepare("SELECT count(*) FROM TBTransSub WHERE State = 3");
-  count.Bind({});
-  count.Step();
-  if (!ok || count.Column(0).AsInteger() != records) {
-    std::fprintf(stderr, "apply failed: %lld applied\n",
-                 static_cast<long long>(count.Column(0).AsInteger()));
-    std::exit(1);
-  }
-  count.Reset();
-  return seconds;
+  return TimedApply(records);
 }
 
 // The same work without the program's layers: read the blocks, take the fields by offset,
@@ -210,9 +180,7 @@ double TimePlainLoop(const fs::path& folder, int records) {
 }  // namespace
 
 int main() {
-  fs::path root = fs::temp_directory_path() / "selvane-bench-formats";
-  fs::remove_all(root);
-  fs::create_directories(root);
+  const fs::path root = FreshFolder("selvane-bench-formats");
 
   double build = TimeBuild(root / "build");
   std::printf("build: request file of %d recipients: %.3f s\n", kBuildRecipients, build);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "BankAnswer.h"
+#include "BenchSupport.h"
 #include "core/DM.h"
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
@@ -22,6 +23,7 @@
 #include "transfer/NumberChecks.h"
 
 using namespace selvane;
+using namespace selvane::bench;
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,18 +50,6 @@ std::string MemberAccount(int i) {
 
 const TInstitution kStandard{1, "04", "CORP01", "SND01", "RCV01", &StandardAccount};
 const TInstitution kMember{2, "12", "NHM0001", "NHM01", "NHR02", &MemberAccount};
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    std::fprintf(stderr, "%s: %s\n", sql, error);
-    std::exit(1);
-  }
-}
 
 void AddInstitution(sqlite3* db, const TInstitution& k) {
   const std::string id = std::to_string(k.Id), bank = k.Bank, corcode = k.Corcode;
@@ -104,8 +94,7 @@ fs::path MakeFolder(const fs::path& folder, std::initializer_list<const TInstitu
   for (const TInstitution* k : kigwans) AddInstitution(db, *k);
   Exec(db, "COMMIT");
   sqlite3_close(db);
-  SetProgramHome(folder.string());
-  LoadWorkingFolders();
+  UseFolder(folder);
   EdiLoginId = "OFFICE01";
   return folder;
 }
@@ -115,22 +104,6 @@ std::string ReadAll(const fs::path& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
-}
-
-void Check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "%s failed\n", what);
-    std::exit(1);
-  }
-}
-
-int Received(TDModule& dm) {
-  TStatement& count = dm.Database.Prepare("SELECT count(*) FROM TBTransSub WHERE State = 3");
-  count.Bind({});
-  count.Step();
-  const int received = static_cast<int>(count.Column(0).AsInteger());
-  count.Reset();
-  return received;
 }
 
 struct TTimes {
@@ -178,9 +151,7 @@ TTimes BuildAndApply(const fs::path& folder, std::initializer_list<const TInstit
 }  // namespace
 
 int main() {
-  const fs::path root = fs::temp_directory_path() / "selvane-bench-nonghyup";
-  fs::remove_all(root);
-  fs::create_directories(root);
+  const fs::path root = FreshFolder("selvane-bench-nonghyup");
 
   const TTimes standard = BuildAndApply(root / "standard", {&kStandard});
   const TTimes member = BuildAndApply(root / "member", {&kMember});

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "BenchSupport.h"
 #include "core/DM.h"
 #include "core/Globals.h"
 #include "core/ProgramFolderSetup.h"
@@ -15,15 +16,12 @@
 #include "transfer/ui/paint/PrintDisPlay.h"
 
 using namespace selvane;
+using namespace selvane::bench;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kRecipients = 10000;
-
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
 
 void FillProgram(TDModule& dm) {
   dm.Database.Execute("INSERT INTO TBManager (DongID, DongNm) VALUES ('0001', '역삼동')");
