@@ -4,15 +4,13 @@
 
 #include "core/Clock.h"
 #include "edi/EDIRecv.h"
+#include "support/FixedText.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
 namespace {
 
-std::string Pad(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
+using test::Pad;
 
 // Result records as the bank sends them: the institution named by its BCode in positions 4-13.
 std::string S(const std::string& code = "BK06") {

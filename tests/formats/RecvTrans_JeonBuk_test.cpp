@@ -5,15 +5,13 @@
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "edi/EDIRecv.h"
+#include "support/FixedText.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
 namespace {
 
-std::string Pad(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
+using test::Pad;
 
 // Result records as the bank sends them: 78 bytes and CR LF; the institution named by its BCode.
 std::string S(const std::string& code = "BK37", const std::string& bank = "37",

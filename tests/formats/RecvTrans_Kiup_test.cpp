@@ -4,15 +4,13 @@
 
 #include "core/Clock.h"
 #include "edi/EDIRecv.h"
+#include "support/FixedText.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
 namespace {
 
-std::string Pad(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
+using test::Pad;
 
 // Result records as the bank sends them: 78 bytes and CR LF, the data record filled to 78.
 std::string H(const std::string& bank = "03", const std::string& account = "12345678901012") {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "edi/EDISend.h"
+#include "support/FixedText.h"
 #include "support/TransferFolder.h"
 
 namespace selvane {
@@ -13,10 +14,7 @@ const std::string kHeader = "1103821211" + std::string(6, ' ') + "123456789     
                             "03     " + std::string(10 + 1, ' ') + "1 " + std::string(4, ' ') +
                             "QOREX " + std::string(11 + 6, ' ');
 
-std::string Pad(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
+using test::Pad;
 
 TBatch IndustrialBatch() {
   TBatch batch;
