@@ -7,13 +7,7 @@
 set -eu
 source=$1
 build=$2
-root=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$root"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-expect_line() {  # OUTPUT LINE
-  printf '%s\n' "$1" | grep -qxF -- "$2" || fail "no line '$2' in:
-$1"
-}
+. "$(dirname "$0")/lib.sh"
 
 # --- the package ---
 deb=$(sh "$source/packaging/make-deb.sh" "$build" "$root/out") || fail "make-deb"

@@ -5,13 +5,7 @@
 # refused and changes nothing.
 set -eu
 bin=$1
-root=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$root"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-expect_line() {  # OUTPUT LINE
-  printf '%s\n' "$1" | grep -qxF -- "$2" || fail "no line '$2' in:
-$1"
-}
+. "$(dirname "$0")/lib.sh"
 same() {  # FILE FILE
   cmp -s "$1" "$2" || fail "$1 differs from $2"
 }
